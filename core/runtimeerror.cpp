@@ -1,0 +1,22 @@
+#include "runtimeerror.h"
+
+namespace keymint
+{
+
+RunTimeError::RunTimeError(int number, const std::string &description)
+    : std::runtime_error("Run-time error '" + std::to_string(number) + "': " + description),
+      m_number(number), m_description(description)
+{
+}
+
+RunTimeError RunTimeError::overflow()
+{
+    return RunTimeError(6, "Overflow");
+}
+
+RunTimeError RunTimeError::invalidArgument()
+{
+    return RunTimeError(5, "Invalid procedure call or argument");
+}
+
+} // namespace keymint

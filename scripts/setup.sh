@@ -1,0 +1,47 @@
+# Shared set-up for scripts/run.sh and scripts/test.sh: installs what is missing from
+# Debian 12's packages, then configures and builds Keymint in ./build.
+# Sourced, not run.
+
+KEYMINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KEYMINT_BUILD="$KEYMINT_ROOT/build"
+
+# Everything Keymint needs to build, test and benchmark on a bare Debian 12.
+KEYMINT_PACKAGES=(
+    g++ make cmake                      # compiler and build
+    qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, Qt Test, moc and uic
+    libgl-dev                           # Qt's CMake package looks for OpenGL
+    fonts-liberation2                   # Liberation Sans stands in for Arial
+    xvfb xauth x11-utils                # the smoke test on a real X server
+    libbenchmark-dev pwgen              # the benchmarks and their baseline
+    clang-format                        # the formatting check
+)
+
+keymint_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Installing packages needs root: run this as root or install sudo." >&2
+        return 1
+    fi
+}
+
+keymint_install_missing() {
+    local missing=() package
+    for package in "${KEYMINT_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    keymint_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    keymint_as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+keymint_build() {
+    cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
+}
