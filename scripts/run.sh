@@ -5,4 +5,4 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 keymint_install_missing
 keymint_build
-exec "$KEYMINT_BUILD/app/Keymint"
+exec "$KEYMINT_BUILD/app/keymint"

@@ -1,0 +1,23 @@
+#include "frmMain.h"
+#include "qtmessageboxes.h"
+#include "qtprogramend.h"
+#include "systemrandomsource.h"
+
+#include <QApplication>
+
+// Start-up: the main window only; the dialogs are made when first asked for.
+// Keymint takes no command-line arguments and reads no settings.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Keymint"));
+    QApplication::setApplicationVersion(QStringLiteral(KEYMINT_DISPLAY_VERSION));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    keymint::SystemRandomSource random;
+    keymint::QtMessageBoxes messages;
+    keymint::QtProgramEnd end;
+    frmMain mainWindow({&random, &messages, &end});
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// Test doubles for the services the forms use: message boxes that only record what they were
+// asked to show, and a program end that only records that it was asked for.
+
+#include "services.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace keymint::test
+{
+
+class RecordingMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Box {
+        enum Kind { Information, Error } kind;
+        QString title;
+        QString text;
+    };
+
+    void information(QWidget *, const QString &title, const QString &prompt) override
+    {
+        boxes.push_back({Box::Information, title, prompt});
+    }
+    void error(QWidget *, const QString &title, const QString &text) override
+    {
+        boxes.push_back({Box::Error, title, text});
+    }
+
+    std::vector<Box> boxes;
+};
+
+class RecordingProgramEnd final : public ProgramEnd
+{
+public:
+    void endProgram(int code) override { exitCode = code; }
+
+    std::optional<int> exitCode;
+};
+
+} // namespace keymint::test
