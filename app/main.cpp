@@ -1,4 +1,5 @@
 #include "frmMain.h"
+#include "passwordlistfile.h"
 #include "qtmessageboxes.h"
 #include "qtprogramend.h"
 #include "systemrandomsource.h"
@@ -16,8 +17,10 @@ int main(int argc, char *argv[])
 
     keymint::SystemRandomSource random;
     keymint::QtMessageBoxes messages;
+    keymint::PasswordListFile passwordList;
     keymint::QtProgramEnd end;
-    frmMain mainWindow({&random, &messages, &end});
+    frmMain mainWindow(
+        {.random = &random, .messages = &messages, .passwordList = &passwordList, .end = &end});
     mainWindow.show();
     return QApplication::exec();
 }

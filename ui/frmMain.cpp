@@ -6,6 +6,7 @@
 #include "runtimeerror.h"
 #include "ui_frmMain.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -83,6 +84,7 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
 
     connect(ui->Command1, &QPushButton::clicked, this, [this] { run(&frmMain::Command1_Click); });
     ui->Slider1->installEventFilter(this);
+    ui->Text1->installEventFilter(this);
     ui->Text1->setFocus();
 
     run(&frmMain::Form_Load);
@@ -105,6 +107,22 @@ void frmMain::Slider1_Click()
     showSliderValue();
 }
 
+void frmMain::Text1_DblClick()
+{
+    const auto failure = m_services.passwordList->appendLine(ui->Text1->text());
+    if (failure) {
+        // Nothing is lost: the password stays in the box and the program goes on.
+        m_services.messages->error(
+            this, tr("Password Not Added"),
+            tr("Your password could not be added to your password list,\n%1:\n\n%2")
+                .arg(QDir::toNativeSeparators(failure->filePath), failure->reason));
+        return;
+    }
+    m_services.messages->information(
+        this, QStringLiteral("Password Added"),
+        QStringLiteral("Your password has been added to the end of your password list."));
+}
+
 void frmMain::showSliderValue()
 {
     ui->lbl2->setText(QString::number(ui->Slider1->value()));
@@ -122,6 +140,14 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (watched == ui->Slider1 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         run(&frmMain::Slider1_Click);
+    // A double-click on the password box: the box first selects as usual, then the list
+    // gets the password.
+    if (watched == ui->Text1 && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        static_cast<QObject *>(ui->Text1)->event(event);
+        run(&frmMain::Text1_DblClick);
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 

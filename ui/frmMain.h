@@ -35,6 +35,7 @@ private:
     void Form_Load();
     void Command1_Click();
     void Slider1_Click();
+    void Text1_DblClick();
 
     void run(void (frmMain::*procedure)());
     void showSliderValue();

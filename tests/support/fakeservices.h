@@ -1,11 +1,12 @@
 #pragma once
 
-// Test doubles for the services the forms use: message boxes that only record what they were
-// asked to show, and a program end that only records that it was asked for.
+// Test doubles for the services the forms use: message boxes, a password list and a program
+// end that only record what they were asked for.
 
 #include "services.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -32,6 +33,21 @@ public:
     }
 
     std::vector<Box> boxes;
+};
+
+class RecordingPasswordList final : public PasswordList
+{
+public:
+    std::optional<PasswordListError> appendLine(const QString &text) override
+    {
+        if (failure)
+            return failure;
+        lines << text;
+        return std::nullopt;
+    }
+
+    QStringList lines;
+    std::optional<PasswordListError> failure; // set: every append fails so
 };
 
 class RecordingProgramEnd final : public ProgramEnd

@@ -74,6 +74,8 @@ private slots:
     void enterPressesGenerateAndReplacesTypedText();
     void escapeLeavesTheWindowOpen();
     void runTimeErrorIsReportedAndEndsTheProgram();
+    void doubleClickAddsPasswordAndConfirms();
+    void failedSaveKeepsPasswordAndProgram();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -87,13 +89,17 @@ private:
 
     SystemRandomSource m_random;
     RecordingMessageBoxes m_messages;
+    RecordingPasswordList m_passwordList;
     RecordingProgramEnd m_end;
     std::unique_ptr<frmMain> m_window;
 };
 
 void FrmMainTest::makeWindow(RandomSource &random)
 {
-    m_window = std::make_unique<frmMain>(FormServices{&random, &m_messages, &m_end});
+    m_window = std::make_unique<frmMain>(FormServices{.random = &random,
+                                                      .messages = &m_messages,
+                                                      .passwordList = &m_passwordList,
+                                                      .end = &m_end});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -101,6 +107,7 @@ void FrmMainTest::makeWindow(RandomSource &random)
 void FrmMainTest::init()
 {
     m_messages.boxes.clear();
+    m_passwordList = {};
     m_end.exitCode.reset();
     makeWindow(m_random);
 }
@@ -327,6 +334,55 @@ void FrmMainTest::runTimeErrorIsReportedAndEndsTheProgram()
     QCOMPARE(m_end.exitCode, std::optional<int>(EXIT_FAILURE));
     QCOMPARE(text1->text(), QString("kept"));
     QCOMPARE(control<QLabel>("char1")->text(), QString("a"));
+}
+
+void FrmMainTest::doubleClickAddsPasswordAndConfirms()
+{
+    using Box = RecordingMessageBoxes::Box;
+    auto text1 = control<QLineEdit>("Text1");
+    const auto confirmed = [this](std::size_t count) {
+        if (m_messages.boxes.size() != count)
+            return false;
+        const Box &box = m_messages.boxes.back();
+        return box.kind == Box::Information && box.title == "Password Added" &&
+               box.text == "Your password has been added to the end of your password list.";
+    };
+
+    // Before any press: the box is empty, and an empty line is still a line.
+    QTest::mouseDClick(text1, Qt::LeftButton);
+    QCOMPARE(m_passwordList.lines, QStringList{""});
+    QVERIFY(confirmed(1));
+
+    QTest::mouseClick(control("Command1"), Qt::LeftButton);
+    const QString password = text1->text();
+    QTest::mouseDClick(text1, Qt::LeftButton);
+    QTest::mouseDClick(text1, Qt::LeftButton);
+    QCOMPARE(m_passwordList.lines, QStringList({"", password, password}));
+    QVERIFY(confirmed(3));
+
+    text1->setText("  typed wörds  ");
+    QTest::mouseDClick(text1, Qt::LeftButton);
+    QCOMPARE(m_passwordList.lines.last(), QString("  typed wörds  "));
+    QCOMPARE(text1->text(), QString("  typed wörds  "));
+}
+
+void FrmMainTest::failedSaveKeepsPasswordAndProgram()
+{
+    m_passwordList.failure = PasswordListError{"/home/user/password.txt", "Permission denied"};
+    auto text1 = control<QLineEdit>("Text1");
+    QTest::mouseClick(control("Command1"), Qt::LeftButton);
+    const QString password = text1->text();
+
+    QTest::mouseDClick(text1, Qt::LeftButton);
+
+    QCOMPARE(m_messages.boxes.size(), std::size_t(1));
+    const auto &box = m_messages.boxes[0];
+    QCOMPARE(box.kind, RecordingMessageBoxes::Box::Error);
+    QVERIFY2(box.text.contains("/home/user/password.txt") && box.text.contains("Permission denied"),
+             qPrintable(box.text));
+    QCOMPARE(text1->text(), password);
+    QVERIFY(!m_end.exitCode);
+    QVERIFY(m_window->isVisible());
 }
 
 QTEST_MAIN(FrmMainTest)
