@@ -1,6 +1,10 @@
 #include "frmMain.h"
 
+#include "designfont.h"
 #include "eventprocedure.h"
+#include "frmAbout.h"
+#include "frmHowit.h"
+#include "frmHowto.h"
 #include "generation.h"
 #include "generatorform.h"
 #include "runtimeerror.h"
@@ -72,21 +76,38 @@ private:
 } // namespace
 
 frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
-    : QDialog(parent, MainWindowFlags), ui(std::make_unique<Ui::frmMain>()), m_services(services)
+    : QDialog(parent, MainWindowFlags), ui(std::make_unique<Ui::frmMain>()), m_services(services),
+      m_howto([this] { return new frmHowto(m_services); }),
+      m_howit([this] { return new frmHowit(m_services); }),
+      m_about([this] { return new frmAbout(m_services); })
 {
     ui->setupUi(this);
-    // Designer files hold whole point sizes only; the window's 8.25 points reach every control,
-    // which keeps its own weight.
-    QFont designFont = font();
-    designFont.setPointSizeF(8.25);
-    setFont(designFont);
+    keymint::applyDesignFontSize(this);
     m_generatorControls = std::make_unique<GeneratorControls>(*this, *ui);
 
-    connect(ui->Command1, &QPushButton::clicked, this, [this] { run(&frmMain::Command1_Click); });
+    connectClick(ui->Command1, &frmMain::Command1_Click);
+    connectClick(ui->cmdHowto, &frmMain::cmdHowto_Click);
+    connectClick(ui->cmdHowit, &frmMain::cmdHowit_Click);
+    connectClick(ui->cmdAbout, &frmMain::cmdAbout_Click);
+    connectClick(ui->cmdExit, &frmMain::cmdExit_Click);
     ui->Slider1->installEventFilter(this);
     ui->Text1->installEventFilter(this);
-    ui->Text1->setFocus();
 
+    m_mouseMoveProcedures = {
+        {ui->Command1, &frmMain::Command1_MouseMove}, {ui->Text1, &frmMain::Text1_MouseMove},
+        {ui->Slider1, &frmMain::Slider1_MouseMove},   {ui->Check1, &frmMain::Check1_MouseMove},
+        {ui->cmdHowto, &frmMain::cmdHowto_MouseMove}, {ui->cmdHowit, &frmMain::cmdHowit_MouseMove},
+        {ui->cmdAbout, &frmMain::cmdAbout_MouseMove}, {ui->cmdExit, &frmMain::cmdExit_MouseMove},
+        {ui->lbl2, &frmMain::lbl2_MouseMove},         {ui->lblinfo, &frmMain::lblinfo_MouseMove},
+    };
+    // Hints follow the mouse with no button held, too.
+    setMouseTracking(true);
+    for (const auto &[control, procedure] : m_mouseMoveProcedures) {
+        control->setMouseTracking(true);
+        control->installEventFilter(this);
+    }
+
+    ui->Text1->setFocus();
     run(&frmMain::Form_Load);
 }
 
@@ -123,18 +144,111 @@ void frmMain::Text1_DblClick()
         QStringLiteral("Your password has been added to the end of your password list."));
 }
 
+void frmMain::cmdHowto_Click()
+{
+    m_howto.show();
+}
+
+void frmMain::cmdHowit_Click()
+{
+    m_howit.show();
+}
+
+void frmMain::cmdAbout_Click()
+{
+    m_about.show();
+}
+
+void frmMain::cmdExit_Click()
+{
+    m_services.end->endProgram(EXIT_SUCCESS);
+}
+
+void frmMain::Form_MouseMove()
+{
+    showHint(QString());
+}
+
+void frmMain::Command1_MouseMove()
+{
+    showHint(QStringLiteral("Generate a password!"));
+}
+
+void frmMain::Text1_MouseMove()
+{
+    showHint(QStringLiteral("Copy new password from here"));
+}
+
+void frmMain::Slider1_MouseMove()
+{
+    showHint(QStringLiteral("Select the number of characters to generate"));
+}
+
+void frmMain::Check1_MouseMove()
+{
+    showHint(QStringLiteral("Determines whether numbers are used as well"));
+}
+
+void frmMain::cmdHowto_MouseMove()
+{
+    showHint(QStringLiteral("Click here for How To information"));
+}
+
+void frmMain::cmdHowit_MouseMove()
+{
+    showHint(QStringLiteral("Click here to see how it's done"));
+}
+
+void frmMain::cmdAbout_MouseMove()
+{
+    showHint(QStringLiteral("Learn about the program"));
+}
+
+void frmMain::cmdExit_MouseMove()
+{
+    showHint(QStringLiteral("Exit Tumblekey"));
+}
+
+void frmMain::lbl2_MouseMove()
+{
+    showHint(QString());
+}
+
+void frmMain::lblinfo_MouseMove()
+{
+    showHint(QString());
+}
+
+void frmMain::showHint(const QString &hint)
+{
+    ui->lblinfo->setText(hint);
+}
+
 void frmMain::showSliderValue()
 {
     ui->lbl2->setText(QString::number(ui->Slider1->value()));
 }
 
-void frmMain::run(void (frmMain::*procedure)())
+void frmMain::run(Procedure procedure)
 {
     keymint::runEventProcedure(this, m_services, [this, procedure] { (this->*procedure)(); });
 }
 
+void frmMain::connectClick(QAbstractButton *button, Procedure procedure)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, procedure] { run(procedure); });
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // A mouse move over a control with a procedure of its own. The control still gets the
+    // move: the slider and the buttons need it while a mouse button is held.
+    if (event->type() == QEvent::MouseMove) {
+        for (const auto &[control, procedure] : m_mouseMoveProcedures) {
+            if (watched == control)
+                run(procedure);
+        }
+    }
     // A click on the slider: by the release the slider already stands at its new value.
     // The slider still gets the release, to finish a drag.
     if (watched == ui->Slider1 && event->type() == QEvent::MouseButtonRelease &&
@@ -149,6 +263,15 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    // Qt passes on to the window the moves that a child ignores, those over the directions
+    // frame among them; only the window's own free surface clears the hint.
+    if (!childAt(event->position().toPoint()))
+        run(&frmMain::Form_MouseMove);
+    QDialog::mouseMoveEvent(event);
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)

@@ -75,6 +75,10 @@ private slots:
     void escapeLeavesTheWindowOpen();
     void runTimeErrorIsReportedAndEndsTheProgram();
     void doubleClickAddsPasswordAndConfirms();
+    void hintFollowsTheMouse_data();
+    void hintFollowsTheMouse();
+    void bareWindowClearsTheHintButTheFrameDoesNot();
+    void sliderHintWithButtonHeld();
     void failedSaveKeepsPasswordAndProgram();
 
 private:
@@ -110,6 +114,9 @@ void FrmMainTest::init()
     m_passwordList = {};
     m_end.exitCode.reset();
     makeWindow(m_random);
+    // Qt Test can leave the button of an earlier double-click held down, which would send every
+    // later move to the widget that had it; let it go.
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, QPoint(1, 1));
 }
 
 void FrmMainTest::cleanup()
@@ -383,6 +390,75 @@ void FrmMainTest::failedSaveKeepsPasswordAndProgram()
     QCOMPARE(text1->text(), password);
     QVERIFY(!m_end.exitCode);
     QVERIFY(m_window->isVisible());
+}
+
+void FrmMainTest::hintFollowsTheMouse_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("Generate") << "Command1"
+                              << "Generate a password!";
+    QTest::newRow("password box") << "Text1"
+                                  << "Copy new password from here";
+    QTest::newRow("slider") << "Slider1"
+                            << "Select the number of characters to generate";
+    QTest::newRow("check box") << "Check1"
+                               << "Determines whether numbers are used as well";
+    QTest::newRow("How To") << "cmdHowto"
+                            << "Click here for How To information";
+    QTest::newRow("How it works") << "cmdHowit"
+                                  << "Click here to see how it's done";
+    QTest::newRow("About") << "cmdAbout"
+                           << "Learn about the program";
+    QTest::newRow("Exit") << "cmdExit"
+                          << "Exit Tumblekey";
+    QTest::newRow("length display") << "lbl2"
+                                    << "";
+    QTest::newRow("hint label") << "lblinfo"
+                                << "";
+}
+
+void FrmMainTest::hintFollowsTheMouse()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, hint);
+    auto lblinfo = control<QLabel>("lblinfo");
+    QTest::mouseMove(m_window.get(), QPoint(1, 1)); // come from elsewhere
+    lblinfo->setText("an earlier hint");
+
+    QTest::mouseMove(control(qPrintable(name)));
+    QCOMPARE(lblinfo->text(), hint);
+    // Written anew on every move, whatever it shows.
+    lblinfo->setText("an earlier hint");
+    QTest::mouseMove(control(qPrintable(name)), QPoint(2, 2));
+    QCOMPARE(lblinfo->text(), hint);
+}
+
+void FrmMainTest::bareWindowClearsTheHintButTheFrameDoesNot()
+{
+    auto lblinfo = control<QLabel>("lblinfo");
+    QTest::mouseMove(control("Command1"), QPoint(3, 3));
+    QCOMPARE(lblinfo->text(), QString("Generate a password!"));
+    QTest::mouseMove(control("Frame1"), QPoint(2, 2));
+    QTest::mouseMove(control("Label1"));
+    QCOMPARE(lblinfo->text(), QString("Generate a password!"));
+
+    QTest::mouseMove(m_window.get(), QPoint(300, 100)); // between the frame and "Generate"
+    QCOMPARE(lblinfo->text(), QString());
+}
+
+void FrmMainTest::sliderHintWithButtonHeld()
+{
+    auto slider = control<QSlider>("Slider1");
+    auto lblinfo = control<QLabel>("lblinfo");
+    const QPoint handle = sliderPart(slider, QStyle::SC_SliderHandle).center();
+    QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+    lblinfo->setText("an earlier hint");
+    QTest::mouseMove(slider, handle + QPoint(40, 0));
+    QCOMPARE(lblinfo->text(), QString("Select the number of characters to generate"));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, handle + QPoint(40, 0));
+    QVERIFY(slider->value() > 5); // the drag still works
+    QCOMPARE(control<QLabel>("lbl2")->text(), QString::number(slider->value()));
 }
 
 QTEST_MAIN(FrmMainTest)
