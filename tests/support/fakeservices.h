@@ -58,4 +58,19 @@ public:
     std::optional<int> exitCode;
 };
 
+// All of the above, handed to a form together with a random source.
+struct RecordingServices {
+    FormServices with(RandomSource &random, ProgramEnd *programEnd = nullptr)
+    {
+        return {.random = &random,
+                .messages = &messages,
+                .passwordList = &passwordList,
+                .end = programEnd ? programEnd : &end};
+    }
+
+    RecordingMessageBoxes messages;
+    RecordingPasswordList passwordList;
+    RecordingProgramEnd end;
+};
+
 } // namespace keymint::test

@@ -73,19 +73,13 @@ private:
     }
 
     SystemRandomSource m_random;
-    RecordingMessageBoxes m_messages;
-    RecordingPasswordList m_passwordList;
-    RecordingProgramEnd m_end;
+    RecordingServices m_services;
     std::unique_ptr<frmMain> m_window;
 };
 
 void DialogsTest::init()
 {
-    m_end.exitCode.reset();
-    m_window = std::make_unique<frmMain>(FormServices{.random = &m_random,
-                                                      .messages = &m_messages,
-                                                      .passwordList = &m_passwordList,
-                                                      .end = &m_end});
+    m_window = std::make_unique<frmMain>(m_services.with(m_random));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -326,10 +320,7 @@ void DialogsTest::mainWindowClosedWithAboutOpenKeepsProgram()
 void DialogsTest::exitClosesEveryWindowAndEndsTheProgram()
 {
     QtProgramEnd realEnd;
-    m_window = std::make_unique<frmMain>(FormServices{.random = &m_random,
-                                                      .messages = &m_messages,
-                                                      .passwordList = &m_passwordList,
-                                                      .end = &realEnd});
+    m_window = std::make_unique<frmMain>(m_services.with(m_random, &realEnd));
     m_window->show();
     QTimer::singleShot(0, this, [this] {
         click("cmdHowto");

@@ -92,27 +92,20 @@ private:
     void makeWindow(RandomSource &random);
 
     SystemRandomSource m_random;
-    RecordingMessageBoxes m_messages;
-    RecordingPasswordList m_passwordList;
-    RecordingProgramEnd m_end;
+    std::unique_ptr<RecordingServices> m_services;
     std::unique_ptr<frmMain> m_window;
 };
 
 void FrmMainTest::makeWindow(RandomSource &random)
 {
-    m_window = std::make_unique<frmMain>(FormServices{.random = &random,
-                                                      .messages = &m_messages,
-                                                      .passwordList = &m_passwordList,
-                                                      .end = &m_end});
+    m_window = std::make_unique<frmMain>(m_services->with(random));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void FrmMainTest::init()
 {
-    m_messages.boxes.clear();
-    m_passwordList = {};
-    m_end.exitCode.reset();
+    m_services = std::make_unique<RecordingServices>();
     makeWindow(m_random);
     // Qt Test can leave the button of an earlier double-click held down, which would send every
     // later move to the widget that had it; let it go.
@@ -323,7 +316,7 @@ void FrmMainTest::escapeLeavesTheWindowOpen()
 {
     QTest::keyClick(control("Text1"), Qt::Key_Escape);
     QVERIFY(m_window->isVisible());
-    QVERIFY(!m_end.exitCode);
+    QVERIFY(!m_services->end.exitCode);
 }
 
 void FrmMainTest::runTimeErrorIsReportedAndEndsTheProgram()
@@ -335,10 +328,10 @@ void FrmMainTest::runTimeErrorIsReportedAndEndsTheProgram()
 
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
 
-    QCOMPARE(m_messages.boxes.size(), std::size_t(1));
-    QCOMPARE(m_messages.boxes[0].kind, RecordingMessageBoxes::Box::Error);
-    QCOMPARE(m_messages.boxes[0].text, QString("Run-time error '6': Overflow"));
-    QCOMPARE(m_end.exitCode, std::optional<int>(EXIT_FAILURE));
+    QCOMPARE(m_services->messages.boxes.size(), std::size_t(1));
+    QCOMPARE(m_services->messages.boxes[0].kind, RecordingMessageBoxes::Box::Error);
+    QCOMPARE(m_services->messages.boxes[0].text, QString("Run-time error '6': Overflow"));
+    QCOMPARE(m_services->end.exitCode, std::optional<int>(EXIT_FAILURE));
     QCOMPARE(text1->text(), QString("kept"));
     QCOMPARE(control<QLabel>("char1")->text(), QString("a"));
 }
@@ -348,47 +341,48 @@ void FrmMainTest::doubleClickAddsPasswordAndConfirms()
     using Box = RecordingMessageBoxes::Box;
     auto text1 = control<QLineEdit>("Text1");
     const auto confirmed = [this](std::size_t count) {
-        if (m_messages.boxes.size() != count)
+        if (m_services->messages.boxes.size() != count)
             return false;
-        const Box &box = m_messages.boxes.back();
+        const Box &box = m_services->messages.boxes.back();
         return box.kind == Box::Information && box.title == "Password Added" &&
                box.text == "Your password has been added to the end of your password list.";
     };
 
     // Before any press: the box is empty, and an empty line is still a line.
     QTest::mouseDClick(text1, Qt::LeftButton);
-    QCOMPARE(m_passwordList.lines, QStringList{""});
+    QCOMPARE(m_services->passwordList.lines, QStringList{""});
     QVERIFY(confirmed(1));
 
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
     const QString password = text1->text();
     QTest::mouseDClick(text1, Qt::LeftButton);
     QTest::mouseDClick(text1, Qt::LeftButton);
-    QCOMPARE(m_passwordList.lines, QStringList({"", password, password}));
+    QCOMPARE(m_services->passwordList.lines, QStringList({"", password, password}));
     QVERIFY(confirmed(3));
 
     text1->setText("  typed wörds  ");
     QTest::mouseDClick(text1, Qt::LeftButton);
-    QCOMPARE(m_passwordList.lines.last(), QString("  typed wörds  "));
+    QCOMPARE(m_services->passwordList.lines.last(), QString("  typed wörds  "));
     QCOMPARE(text1->text(), QString("  typed wörds  "));
 }
 
 void FrmMainTest::failedSaveKeepsPasswordAndProgram()
 {
-    m_passwordList.failure = PasswordListError{"/home/user/password.txt", "Permission denied"};
+    m_services->passwordList.failure =
+        PasswordListError{"/home/user/password.txt", "Permission denied"};
     auto text1 = control<QLineEdit>("Text1");
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
     const QString password = text1->text();
 
     QTest::mouseDClick(text1, Qt::LeftButton);
 
-    QCOMPARE(m_messages.boxes.size(), std::size_t(1));
-    const auto &box = m_messages.boxes[0];
+    QCOMPARE(m_services->messages.boxes.size(), std::size_t(1));
+    const auto &box = m_services->messages.boxes[0];
     QCOMPARE(box.kind, RecordingMessageBoxes::Box::Error);
     QVERIFY2(box.text.contains("/home/user/password.txt") && box.text.contains("Permission denied"),
              qPrintable(box.text));
     QCOMPARE(text1->text(), password);
-    QVERIFY(!m_end.exitCode);
+    QVERIFY(!m_services->end.exitCode);
     QVERIFY(m_window->isVisible());
 }
 
