@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "cellaccessibility.h"
 #include "designfont.h"
 #include "eventprocedure.h"
 #include "frmAbout.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include <array>
 
@@ -81,6 +83,7 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
       m_howit([this] { return new frmHowit(m_services); }),
       m_about([this] { return new frmAbout(m_services); })
 {
+    keymint::keepCharacterCellsFromScreenReaders();
     ui->setupUi(this);
     keymint::applyDesignFontSize(this);
     m_generatorControls = std::make_unique<GeneratorControls>(*this, *ui);
@@ -92,6 +95,10 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
     connectClick(ui->cmdExit, &frmMain::cmdExit_Click);
     ui->Slider1->installEventFilter(this);
     ui->Text1->installEventFilter(this);
+    // The keyboard's way to save: Ctrl+S in the password box does what a double-click does.
+    auto save = new QShortcut(QKeySequence::Save, ui->Text1);
+    save->setContext(Qt::WidgetShortcut);
+    connect(save, &QShortcut::activated, this, [this] { run(&frmMain::Text1_DblClick); });
 
     m_mouseMoveProcedures = {
         {ui->Command1, &frmMain::Command1_MouseMove}, {ui->Text1, &frmMain::Text1_MouseMove},
