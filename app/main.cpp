@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keymint"));
     QApplication::setApplicationVersion(QStringLiteral(KEYMINT_DISPLAY_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KEYMINT_APP_ID));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
     keymint::SystemRandomSource random;

@@ -67,7 +67,7 @@ std::optional<QString> appendToFile(const QString &path, const QByteArray &line)
                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return systemReason(errno);
-    ssize_t written;
+    ssize_t written = 0;
     do {
         written = ::write(fd, line.constData(), static_cast<size_t>(line.size()));
     } while (written < 0 && errno == EINTR);

@@ -5,7 +5,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 namespace keymint
@@ -27,8 +26,8 @@ void drawCell(GeneratorForm &form, RandomSource &random, int cell, int range)
     random.reseed();
     const float value = drawnValue(random.next(), range);
     // Every row is compared, even after the match, so that each draw costs the same.
-    for (std::int16_t k = 1; k <= range; ++k) {
-        if (value == k)
+    for (int k = 1; k <= range; ++k) {
+        if (value == static_cast<float>(k))
             form.setCellCaption(cell, std::string(SymbolAlphabet[k - 1]));
     }
 }

@@ -11,12 +11,12 @@ RunTimeError::RunTimeError(int number, const std::string &description)
 
 RunTimeError RunTimeError::overflow()
 {
-    return RunTimeError(6, "Overflow");
+    return {6, "Overflow"};
 }
 
 RunTimeError RunTimeError::invalidArgument()
 {
-    return RunTimeError(5, "Invalid procedure call or argument");
+    return {5, "Invalid procedure call or argument"};
 }
 
 } // namespace keymint

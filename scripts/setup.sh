@@ -4,6 +4,7 @@
 
 KEYMINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KEYMINT_BUILD="$KEYMINT_ROOT/build"
+KEYMINT_SANITIZE_BUILD="$KEYMINT_ROOT/build-sanitize"
 
 # Everything Keymint needs to build, test and benchmark on a bare Debian 12.
 KEYMINT_PACKAGES=(
@@ -13,7 +14,10 @@ KEYMINT_PACKAGES=(
     fonts-liberation2                   # Liberation Sans stands in for Arial
     xvfb xauth x11-utils                # the smoke test on a real X server
     libbenchmark-dev pwgen              # the benchmarks and their baseline
-    clang-format                        # the formatting check
+    clang-format clang-tidy             # formatting and static analysis
+    desktop-file-utils appstream        # desktop entry and metainfo checks
+    dpkg-dev                            # the Debian package's library dependencies
+    binutils-mingw-w64-x86-64           # the Windows resource script check
 )
 
 keymint_as_root() {
@@ -44,4 +48,11 @@ keymint_install_missing() {
 keymint_build() {
     cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release
     cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
+}
+
+# A second build with AddressSanitizer and UndefinedBehaviorSanitizer, for the tests only.
+keymint_build_sanitized() {
+    cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+        -DKEYMINT_SANITIZE=ON -DKEYMINT_BUILD_BENCHMARKS=OFF
+    cmake --build "$KEYMINT_SANITIZE_BUILD" --parallel "$(nproc)"
 }

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Keymint and runs the whole test suite headless.
+# Installs what is missing, builds Keymint and runs the whole test suite headless: once on the
+# release build with the static and packaging checks, once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 keymint_install_missing
 keymint_build
-ctest --test-dir "$KEYMINT_BUILD" --output-on-failure --timeout 300
+ctest --test-dir "$KEYMINT_BUILD" --output-on-failure --timeout 600
+keymint_build_sanitized
+ctest --test-dir "$KEYMINT_SANITIZE_BUILD" --output-on-failure --timeout 600 \
+    --label-exclude 'static|packaging'

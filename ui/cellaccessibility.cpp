@@ -31,7 +31,7 @@ QAccessibleInterface *cellAccessible(const QString &className, QObject *object)
 {
     static const QRegularExpression cellName(QStringLiteral("^char\\d+$"));
     if (className == QLatin1String("QLabel") && cellName.match(object->objectName()).hasMatch() &&
-        object->parent() && object->parent()->objectName() == QLatin1String("frmMain"))
+        object->parent() != nullptr && object->parent()->objectName() == QLatin1String("frmMain"))
         return new HiddenCellAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }

@@ -19,11 +19,11 @@ public:
 
     void show()
     {
-        // A closed dialog is on its way out; it goes now, so that a new one takes its place.
-        if (m_form && m_form->isHidden())
+        if (!m_form || m_form->isHidden()) {
+            // A closed dialog is on its way out; it goes now, and a new one takes its place.
             delete m_form;
-        if (!m_form)
             m_form = m_load();
+        }
         if (m_form->isVisible()) {
             // Already open: the same window comes to the front.
             m_form->raise();

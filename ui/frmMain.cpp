@@ -276,7 +276,7 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
     // Qt passes on to the window the moves that a child ignores, those over the directions
     // frame among them; only the window's own free surface clears the hint.
-    if (!childAt(event->position().toPoint()))
+    if (childAt(event->position().toPoint()) == nullptr)
         run(&frmMain::Form_MouseMove);
     QDialog::mouseMoveEvent(event);
 }

@@ -89,7 +89,11 @@ void SoakTest::manyPressesAndSavesKeepMemoryFlatAndLinesWhole()
           Presses, Saves, timer.elapsed(), before, after);
 
     QVERIFY(before > 0);
+#ifdef __SANITIZE_ADDRESS__
+    // AddressSanitizer holds freed memory back on purpose; it checks for leaks itself.
+#else
     QVERIFY2(after - before <= AllowedGrowthKiB, qPrintable(QString::number(after - before)));
+#endif
     QCOMPARE(messages.errors, QStringList());
     QCOMPARE(messages.confirmations, long(WarmUpSaves + Saves));
     QVERIFY(!end.exitCode);

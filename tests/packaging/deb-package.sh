@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, checks what it holds and needs, and starts
+# the program it carries on a real X server.
+#   deb-package.sh <build folder> <application id>
+set -euo pipefail
+build=$1
+app_id=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >/dev/null
+deb=$(ls "$work"/out/keymint_*.deb)
+echo "built $(basename "$deb")"
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in libqt6widgets6 fonts-liberation2; do
+    [[ $depends == *"$needed"* ]] || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+
+dpkg-deb --extract "$deb" "$work/root"
+for file in usr/bin/keymint \
+            "usr/share/applications/$app_id.desktop" \
+            "usr/share/metainfo/$app_id.metainfo.xml" \
+            "usr/share/icons/hicolor/32x32/apps/$app_id.png"; do
+    [ -f "$work/root/$file" ] || { echo "the package lacks /$file"; exit 1; }
+done
+echo "the package holds the program, its desktop entry, metainfo and icon"
+
+"$here/../smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint"
