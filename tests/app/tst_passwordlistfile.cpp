@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,19 +15,10 @@ using namespace keymint;
 namespace
 {
 
-const QString ListName = QStringLiteral("password.txt");
-
 QByteArray contents(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
 }
 
 mode_t permissionsOf(const QString &path)
@@ -39,9 +29,9 @@ mode_t permissionsOf(const QString &path)
     return status.st_mode & 07777;
 }
 
-// Runs `work` in a child process (as "nobody" when the tests run as root, since root writes to
-// read-only files) and returns the child's exit code.
-template <typename Work> int inChildProcess(bool unprivileged, Work work)
+// Runs `work` in a child process, as "nobody" if asked and the tests run as root (root may
+// write to read-only files), and returns its exit code.
+template <typename Work> pid_t startChild(bool unprivileged, Work work)
 {
     const pid_t child = ::fork();
     if (child == 0) {
@@ -49,6 +39,11 @@ template <typename Work> int inChildProcess(bool unprivileged, Work work)
             ::_exit(3);
         ::_exit(work());
     }
+    return child;
+}
+
+int exitCodeOf(pid_t child)
+{
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -62,150 +57,111 @@ class PasswordListFileTest : public QObject
 
 private slots:
     void init();
-
-    void linesAreWrittenAsTheyStand_data();
-    void linesAreWrittenAsTheyStand();
-    void appendsOnlyAtTheEnd();
+    void appendsLinesAsTheyStandAtTheEnd();
     void newListIsPrivateExistingKeepsItsMode();
     void failureNamesFileAndReason_data();
     void failureNamesFileAndReason();
-    void readOnlyListIsNotWritten();
     void copiesSideBySideLoseNothing();
 
 private:
-    QString listPath() const { return m_dir->filePath(ListName); }
-
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
 };
 
 void PasswordListFileTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath("password.txt");
     // The list is found in the current directory at the moment of each append.
     QVERIFY(QDir::setCurrent(m_dir->path()));
 }
 
-void PasswordListFileTest::linesAreWrittenAsTheyStand_data()
+void PasswordListFileTest::appendsLinesAsTheyStandAtTheEnd()
 {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("generated") << "qwertzuiopasdfghjkl0";
-    QTest::newRow("empty box") << "";
-    QTest::newRow("typed, spaces and non-ASCII") << "  my pass wörd  ";
-}
+    QFile old(m_path); // a list whose last line has no line end is continued as it is
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older\r\nno line end") > 0);
+    old.close();
 
-void PasswordListFileTest::linesAreWrittenAsTheyStand()
-{
-    QFETCH(QString, text);
     PasswordListFile list;
-    QVERIFY(!list.appendLine(text));
-
-    const QByteArray line = text.toLocal8Bit() + "\r\n";
-    QCOMPARE(contents(listPath()), line);
-    QCOMPARE(contents(listPath()).size(), text.toLocal8Bit().size() + 2);
-}
-
-void PasswordListFileTest::appendsOnlyAtTheEnd()
-{
-    // A list whose last line has no line end is continued as it is.
-    writeFile(listPath(), "older\r\nno line end");
-    PasswordListFile list;
-    QVERIFY(!list.appendLine("abcde"));
-    QVERIFY(!list.appendLine("abcde"));
-    QCOMPARE(contents(listPath()), QByteArray("older\r\nno line endabcde\r\nabcde\r\n"));
+    for (const char *text : {"abcde", "abcde", "", "  my pass wörd  "})
+        QVERIFY(!list.appendLine(QString::fromUtf8(text)));
+    QCOMPARE(contents(m_path), QString("older\r\nno line endabcde\r\nabcde\r\n\r\n"
+                                       "  my pass wörd  \r\n")
+                                   .toLocal8Bit());
 }
 
 void PasswordListFileTest::newListIsPrivateExistingKeepsItsMode()
 {
     const mode_t oldMask = ::umask(0); // even with nothing masked
-    PasswordListFile list;
-    QVERIFY(!list.appendLine("abcde"));
-    const mode_t created = permissionsOf(listPath());
+    QVERIFY(!PasswordListFile().appendLine("abcde"));
     ::umask(oldMask);
-    QCOMPARE(created, mode_t(0600));
+    QCOMPARE(permissionsOf(m_path), mode_t(0600));
 
-    QVERIFY(::chmod(QFile::encodeName(listPath()).constData(), 0644) == 0);
-    QVERIFY(!list.appendLine("fghij"));
-    QCOMPARE(permissionsOf(listPath()), mode_t(0644));
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    QVERIFY(!PasswordListFile().appendLine("fghij"));
+    QCOMPARE(permissionsOf(m_path), mode_t(0604));
 }
 
 void PasswordListFileTest::failureNamesFileAndReason_data()
 {
-    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("the name is a directory") << "directory"
                                              << "Is a directory";
     QTest::newRow("the disk is full") << "/dev/full"
                                       << "No space left on device";
+    QTest::newRow("the list is read-only") << "read-only"
+                                           << "Permission denied";
 }
 
 void PasswordListFileTest::failureNamesFileAndReason()
 {
-    QFETCH(QString, setUp);
+    QFETCH(QString, kind);
     QFETCH(QString, reason);
-    if (setUp == "directory")
-        QVERIFY(QDir(m_dir->path()).mkdir(ListName));
+    if (kind == "directory")
+        QVERIFY(QDir().mkdir(m_path));
+    else if (kind == "/dev/full")
+        QVERIFY(QFile::link(kind, m_path));
     else
-        QVERIFY(QFile::link(setUp, listPath()));
+        QVERIFY(QFile(m_path).open(QIODevice::WriteOnly) &&
+                QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadOther) &&
+                QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ExeOwner | QFile::ExeOther));
 
-    PasswordListFile list;
-    const auto failure = list.appendLine("abcde");
-    QVERIFY(failure);
-    QCOMPARE(failure->filePath, listPath());
-    QCOMPARE(failure->reason, reason);
-}
-
-void PasswordListFileTest::readOnlyListIsNotWritten()
-{
-    writeFile(listPath(), "kept\r\n");
-    QVERIFY(::chmod(QFile::encodeName(listPath()).constData(), 0444) == 0);
-    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
-
-    const int result = inChildProcess(true, [this] {
+    const int result = exitCodeOf(startChild(kind == "read-only", [&] {
         const auto failure = PasswordListFile().appendLine("abcde");
-        if (!failure)
-            return 1;
-        return failure->filePath == listPath() && failure->reason == "Permission denied" ? 0 : 2;
-    });
+        return failure && failure->filePath == m_path && failure->reason == reason ? 0 : 1;
+    }));
     QCOMPARE(result, 0);
-    QCOMPARE(contents(listPath()), QByteArray("kept\r\n"));
+    if (kind == "read-only")
+        QCOMPARE(contents(m_path), QByteArray());
 }
 
 void PasswordListFileTest::copiesSideBySideLoseNothing()
 {
-    constexpr int LinesEach = 200;
     const auto writer = [](char name) {
         return [name] {
             PasswordListFile list;
-            for (int i = 0; i < LinesEach; ++i) {
-                const QString line = QStringLiteral("copy %1 line %2 of a long enough text")
-                                         .arg(QChar(name))
-                                         .arg(i, 3, 10, QChar('0'));
-                if (list.appendLine(line))
+            for (int i = 0; i < 200; ++i) {
+                if (list.appendLine(QString("copy %1 line %2 of a long enough text")
+                                        .arg(QChar(name))
+                                        .arg(i, 3, 10, QChar('0'))))
                     return 1;
             }
             return 0;
         };
     };
-    const pid_t first = ::fork();
-    if (first == 0)
-        ::_exit(writer('A')());
-    const int second = inChildProcess(false, writer('B'));
-    int status = 0;
-    ::waitpid(first, &status, 0);
-    QCOMPARE(second, 0);
-    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const pid_t first = startChild(false, writer('A'));
+    const pid_t second = startChild(false, writer('B'));
+    QCOMPARE(exitCodeOf(first), 0);
+    QCOMPARE(exitCodeOf(second), 0);
 
-    QList<QByteArray> lines = contents(listPath()).split('\n');
+    QList<QByteArray> lines = contents(m_path).split('\n');
     QCOMPARE(lines.takeLast(), QByteArray()); // the list ends with a whole line
-    QCOMPARE(lines.size(), 2 * LinesEach);
+    QCOMPARE(QSet<QByteArray>(lines.begin(), lines.end()).size(), 400);
     const QRegularExpression whole("^copy [AB] line \\d{3} of a long enough text\r$");
-    QSet<QByteArray> distinct;
-    for (const QByteArray &line : lines) {
+    for (const QByteArray &line : lines)
         QVERIFY2(whole.match(QString::fromLatin1(line)).hasMatch(), line.constData());
-        distinct.insert(line);
-    }
-    QCOMPARE(distinct.size(), 2 * LinesEach);
 }
 
 QTEST_APPLESS_MAIN(PasswordListFileTest)

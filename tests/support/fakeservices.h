@@ -1,14 +1,12 @@
 #pragma once
 
-// Test doubles for the services the forms use: message boxes, a password list and a program
-// end that only record what they were asked for.
+// Test doubles for the services the forms use, which only record what they were asked for.
 
+#include "randomsource.h"
 #include "services.h"
 
-#include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <vector>
 
 namespace keymint::test
@@ -22,7 +20,6 @@ public:
         QString title;
         QString text;
     };
-
     void information(QWidget *, const QString &title, const QString &prompt) override
     {
         boxes.push_back({Box::Information, title, prompt});
@@ -31,7 +28,6 @@ public:
     {
         boxes.push_back({Box::Error, title, text});
     }
-
     std::vector<Box> boxes;
 };
 
@@ -40,12 +36,10 @@ class RecordingPasswordList final : public PasswordList
 public:
     std::optional<PasswordListError> appendLine(const QString &text) override
     {
-        if (failure)
-            return failure;
-        lines << text;
-        return std::nullopt;
+        if (!failure)
+            lines << text;
+        return failure;
     }
-
     QStringList lines;
     std::optional<PasswordListError> failure; // set: every append fails so
 };
@@ -54,7 +48,6 @@ class RecordingProgramEnd final : public ProgramEnd
 {
 public:
     void endProgram(int code) override { exitCode = code; }
-
     std::optional<int> exitCode;
 };
 
@@ -67,7 +60,6 @@ struct RecordingServices {
                 .passwordList = &passwordList,
                 .end = programEnd ? programEnd : &end};
     }
-
     RecordingMessageBoxes messages;
     RecordingPasswordList passwordList;
     RecordingProgramEnd end;
