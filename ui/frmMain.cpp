@@ -93,8 +93,6 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
     connectClick(ui->cmdHowit, &frmMain::cmdHowit_Click);
     connectClick(ui->cmdAbout, &frmMain::cmdAbout_Click);
     connectClick(ui->cmdExit, &frmMain::cmdExit_Click);
-    ui->Slider1->installEventFilter(this);
-    ui->Text1->installEventFilter(this);
     // The keyboard's way to save: Ctrl+S in the password box does what a double-click does.
     auto save = new QShortcut(QKeySequence::Save, ui->Text1);
     save->setContext(Qt::WidgetShortcut);
@@ -107,7 +105,8 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
         {ui->cmdAbout, &frmMain::cmdAbout_MouseMove}, {ui->cmdExit, &frmMain::cmdExit_MouseMove},
         {ui->lbl2, &frmMain::lbl2_MouseMove},         {ui->lblinfo, &frmMain::lblinfo_MouseMove},
     };
-    // Hints follow the mouse with no button held, too.
+    // Hints follow the mouse with no button held, too. The filter also sees the slider's clicks
+    // and the password box's double-clicks.
     setMouseTracking(true);
     for (const auto &[control, procedure] : m_mouseMoveProcedures) {
         control->setMouseTracking(true);
@@ -141,8 +140,8 @@ void frmMain::Text1_DblClick()
     if (failure) {
         // Nothing is lost: the password stays in the box and the program goes on.
         m_services.messages->error(
-            this, tr("Password Not Added"),
-            tr("Your password could not be added to your password list,\n%1:\n\n%2")
+            this, QStringLiteral("Password Not Added"),
+            QStringLiteral("Your password could not be added to your password list,\n%1:\n\n%2")
                 .arg(QDir::toNativeSeparators(failure->filePath), failure->reason));
         return;
     }
