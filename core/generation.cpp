@@ -21,7 +21,8 @@ float drawnValue(float r, int range)
     return static_cast<float>(value);
 }
 
-void drawCell(GeneratorForm &form, RandomSource &random, int cell, int range)
+// Draws one symbol of the first `range` rows of SymbolAlphabet into the cell `cell`.
+static void drawCell(GeneratorForm &form, RandomSource &random, int cell, int range)
 {
     random.reseed();
     const float value = drawnValue(random.next(), range);

@@ -17,9 +17,6 @@ inline constexpr int LongestPassword = 20;
 // is the run time's floating-point error.
 float drawnValue(float r, int range);
 
-// Draws one symbol of the first `range` rows of SymbolAlphabet into the cell `cell`.
-void drawCell(GeneratorForm &form, RandomSource &random, int cell, int range);
-
 // Fills the twenty character cells: letters when Check1 is 0, letters and digits when it is 1,
 // nothing for any other value.
 void drawSymbols(GeneratorForm &form, RandomSource &random);

@@ -4,8 +4,7 @@ namespace keymint
 {
 
 RunTimeError::RunTimeError(int number, const std::string &description)
-    : std::runtime_error("Run-time error '" + std::to_string(number) + "': " + description),
-      m_number(number), m_description(description)
+    : std::runtime_error("Run-time error '" + std::to_string(number) + "': " + description)
 {
 }
 

@@ -13,15 +13,8 @@ class RunTimeError : public std::runtime_error
 public:
     RunTimeError(int number, const std::string &description);
 
-    int number() const { return m_number; }
-    const std::string &description() const { return m_description; }
-
     static RunTimeError overflow();
     static RunTimeError invalidArgument();
-
-private:
-    int m_number;
-    std::string m_description;
 };
 
 } // namespace keymint
