@@ -1,0 +1,123 @@
+// What a careless edit of the services could break: a random number of 1, a narrowed source,
+// one reseeded from the clock that repeats itself within a tick; the list opened
+// without append or truncated, a line changed on its way, a new list readable by others; a
+// failed open, write or flush reported as a save; lines of two copies torn or lost.
+
+#include "generation.h"
+#include "passwordlistfile.h"
+#include "systemrandomsource.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace keymint;
+
+namespace
+{
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+}
+
+} // namespace
+
+class ServicesTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    const QString m_path = m_dir.filePath("password.txt");
+
+private slots:
+    void init()
+    {
+        QFile::remove(m_path);
+        QDir(m_path).removeRecursively();
+        QVERIFY(QDir::setCurrent(m_dir.path())); // where the list is found at each append
+    }
+
+    // From 0 up to but not including 1, and no clock in them: two thousand draws, each after
+    // its reseed, bring every symbol.
+    void numbersCoverZeroToOne()
+    {
+        QVERIFY(SystemRandomSource::unitFloatFrom24Bits(0xffffffff) == 1.0f - 0x1p-24f); // exactly
+        SystemRandomSource random;
+        std::set<float> values;
+        for (int draw = 0; draw < 2000; ++draw)
+            random.reseed(), values.insert(drawnValue(random.next(), AlphanumericRange));
+        QVERIFY(values.size() == 36 && *values.begin() == 1 && *values.rbegin() == 36);
+    }
+
+    // A new list is its owner's alone; a line is the text as it stands and CR LF, right after
+    // the last byte that the list held.
+    void appendsPrivatelyAtTheEnd()
+    {
+#ifdef Q_OS_UNIX
+        const mode_t oldMask = ::umask(0); // even with nothing masked
+#endif
+        QVERIFY(!PasswordListFile().appendLine("abcde"));
+#ifdef Q_OS_UNIX
+        ::umask(oldMask);
+        QCOMPARE(QFile::permissions(m_path) & 0x0fff, QFile::ReadUser | QFile::WriteUser);
+#endif
+        QFile list(m_path);
+        QVERIFY(list.open(QIODevice::Append) && list.write("no line end") > 0);
+        list.close();
+        for (const char *text : {"abcde", "", "  typed by hand  "})
+            QVERIFY(!PasswordListFile().appendLine(text));
+        QCOMPARE(contents(m_path), "abcde\r\nno line endabcde\r\n\r\n  typed by hand  \r\n");
+    }
+
+    void failureNamesFileAndReason_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        // clang-format off
+#ifdef Q_OS_UNIX
+        QTest::newRow("a folder named password.txt") << "folder" << "Is a directory";
+        QTest::newRow("the disk is full") << "/dev/full" << "No space left on device";
+#endif
+        // clang-format on
+    }
+    void failureNamesFileAndReason()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QVERIFY(kind == "folder" ? QDir().mkdir(m_path) : QFile::link(kind, m_path));
+        const auto failure = PasswordListFile().appendLine("abcde");
+        QVERIFY(failure && failure->filePath == m_path);
+        QCOMPARE(failure->reason, reason);
+    }
+
+    // Two writers at once, each with handles of its own, as two copies of Keymint have.
+    void copiesSideBySideLoseNothing()
+    {
+        const auto copy = [](char name) {
+            for (int line = 0; line < 200; ++line)
+                PasswordListFile().appendLine(
+                    QString("copy %1 line %2 of a text").arg(name).arg(line));
+        };
+        std::thread copyA(copy, 'A'), copyB(copy, 'B');
+        copyA.join(), copyB.join();
+        QList<QByteArray> lines = contents(m_path).split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray()); // the list ends with a whole line
+        QCOMPARE(QSet<QByteArray>(lines.begin(), lines.end()).size(), 400);
+        for (const QByteArray &line : lines)
+            QVERIFY2(QRegularExpression("^copy [AB] line \\d+ of a text\r$").match(line).hasMatch(),
+                     line.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(ServicesTest)
+#include "tst_services.moc"
