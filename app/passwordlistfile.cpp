@@ -32,9 +32,58 @@ QString systemReason(DWORD code)
     return reason;
 }
 
+// The text in the system's ANSI code page; nothing when a character has no place in it, where
+// Windows would write "?" or a look-alike instead.
+std::optional<QByteArray> inSystemEncoding(const QString &text)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    const UINT codePage = GetACP();
+    const bool utf8 = codePage == CP_UTF8; // stores every character; takes no best-fit check
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    const auto wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    const int length = static_cast<int>(text.size());
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, nullptr,
+                                         utf8 ? nullptr : &lossy);
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (size == 0 || lossy ||
+        WideCharToMultiByte(codePage, flags, wide, length, bytes.data(), size, nullptr,
+                            utf8 ? nullptr : &lossy) != size)
+        return std::nullopt;
+    return bytes;
+}
+
+// Copies of Keymint take turns at the list. Windows itself appends each write whole at the
+// end; Wine finds the end first and then writes there, so two copies could write over each
+// other. A copy that waits too long for its turn goes ahead without it.
+class ListTurn
+{
+public:
+    ListTurn() : m_mutex(CreateMutexW(nullptr, FALSE, L"Local\\Keymint password list"))
+    {
+        const DWORD wait = m_mutex ? WaitForSingleObject(m_mutex, 10000) : WAIT_FAILED;
+        m_held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+    ~ListTurn()
+    {
+        if (m_held)
+            ReleaseMutex(m_mutex);
+        if (m_mutex)
+            CloseHandle(m_mutex);
+    }
+    ListTurn(const ListTurn &) = delete;
+    ListTurn &operator=(const ListTurn &) = delete;
+
+private:
+    HANDLE m_mutex;
+    bool m_held = false;
+};
+
 // Returns the system's reason when the line is not safely on disk.
 std::optional<QString> appendToFile(const QString &path, const QByteArray &line)
 {
+    const ListTurn turn;
     // FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end of the file.
     HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), FILE_APPEND_DATA,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
@@ -55,6 +104,12 @@ std::optional<QString> appendToFile(const QString &path, const QByteArray &line)
 }
 
 #else
+
+// The system's 8-bit encoding, UTF-8 on Linux, stores every character.
+std::optional<QByteArray> inSystemEncoding(const QString &text)
+{
+    return text.toLocal8Bit();
+}
 
 QString systemReason(int error)
 {
@@ -90,9 +145,13 @@ PasswordListFile::PasswordListFile(QString fileName) : m_fileName(std::move(file
 std::optional<PasswordListError> PasswordListFile::appendLine(const QString &text)
 {
     const QString path = QFileInfo(m_fileName).absoluteFilePath();
-    // The text as it stands, in the system's 8-bit encoding, and CR LF.
-    const QByteArray line = text.toLocal8Bit() + "\r\n";
-    if (auto reason = appendToFile(path, line))
+    // The text as it stands, in the system's 8-bit encoding, and CR LF; a text that the
+    // encoding would change is refused whole rather than written changed.
+    const std::optional<QByteArray> encoded = inSystemEncoding(text);
+    if (!encoded)
+        return PasswordListError{path, QStringLiteral("The text holds characters that the password "
+                                                      "list's encoding cannot store.")};
+    if (auto reason = appendToFile(path, *encoded + "\r\n"))
         return PasswordListError{path, *reason};
     return std::nullopt;
 }

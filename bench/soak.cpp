@@ -20,6 +20,12 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+// windows.h first
+#include <psapi.h>
+#endif
+
 using namespace keymint;
 
 namespace
@@ -27,6 +33,12 @@ namespace
 
 long residentKiB()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return static_cast<long>(counters.WorkingSetSize / 1024);
+#endif
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
         return -1;

@@ -31,9 +31,11 @@ keymint_as_root() {
     fi
 }
 
+# keymint_install_missing [package...]: the given packages, or all of KEYMINT_PACKAGES.
 keymint_install_missing() {
     local missing=() package
-    for package in "${KEYMINT_PACKAGES[@]}"; do
+    [ $# -gt 0 ] || set -- "${KEYMINT_PACKAGES[@]}"
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
