@@ -111,6 +111,7 @@ int main(int argc, char *argv[])
     };
 
     run(presses / 10, saves / 10);
+    const long warmUpSaves = doubleClicks;
     const long before = residentKiB();
     QElapsedTimer timer;
     timer.start();
@@ -118,11 +119,12 @@ int main(int argc, char *argv[])
     const long after = residentKiB();
     const long torn = tornLines(dir.filePath("password.txt"), services.confirmations);
 
-    std::printf("%d presses and %ld saves in %lld ms\n", presses + presses / 10,
-                services.confirmations, static_cast<long long>(timer.elapsed()));
+    std::printf("%d presses and %ld saves in %lld ms, after a warm-up of %d and %ld\n", presses,
+                doubleClicks - warmUpSaves, static_cast<long long>(timer.elapsed()), presses / 10,
+                warmUpSaves);
     std::printf("resident memory %ld KiB before, %ld KiB after\n", before, after);
-    std::printf("%ld lines in the list, %ld torn, %ld errors\n", services.confirmations, torn,
-                services.errors);
+    std::printf("%ld saves confirmed, %ld lines torn or missing, %ld errors\n",
+                services.confirmations, torn, services.errors);
     bool grew = allowedGrowthKiB >= 0 && (before < 0 || after - before > allowedGrowthKiB);
 #ifdef __SANITIZE_ADDRESS__
     grew = false; // AddressSanitizer holds freed memory back on purpose and checks leaks itself

@@ -95,7 +95,7 @@ private slots:
 #ifdef Q_OS_WIN
         QTest::newRow("a folder named password.txt") << "folder" << "abcde" << "denied";
         QTest::newRow("a read-only list") << "read-only" << "abcde" << "denied";
-        QTest::newRow("a letter code page 1252 lacks") << "" << "abcdж" << "cannot store";
+        QTest::newRow("a letter code page 1252 has a look-alike for") << "" << "abcdā" << "cannot store";
 #else
         QTest::newRow("a folder named password.txt") << "folder" << "abcde" << "Is a directory";
         QTest::newRow("the disk is full") << "/dev/full" << "abcde" << "No space left on device";
