@@ -128,7 +128,11 @@ keymint_build_windows() {
 # A Wine prefix of the build's own, made once, and the whole suite on one X server.
 keymint_test_windows() {
     export WINEPREFIX="$KEYMINT_WINDOWS_BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot --init >/dev/null 2>&1
+        # Wine's desktop process started here knows no X server; the tests start a new one.
+        wineserver --kill
+    fi
     xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
         ctest --test-dir "$KEYMINT_WINDOWS_BUILD" --output-on-failure --timeout 300
 }
