@@ -9,10 +9,10 @@ KEYMINT_MINGW_TOOLCHAIN="$KEYMINT_ROOT/cmake/mingw-w64-x86_64.cmake"
 KEYMINT_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix          # the cross compiler, posix threads as Qt 6 needs
     wine wine64                         # runs the tests and the program
-    xvfb xauth xdotool x11-utils        # a real X server for Wine, and a hand on its mouse
+    xvfb xauth xdotool imagemagick      # a real X server for Wine, a hand on its mouse, an eye
     icoutils python3-pefile             # read the icon and version back out of Keymint.exe
     dpkg-dev                            # apt-get source unpacks with dpkg-source
-    ninja-build zip unzip
+    ninja-build unzip
 )
 
 # The Qt for Windows that this tree's Linux Qt pairs with: the same source version.
