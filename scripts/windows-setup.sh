@@ -91,7 +91,7 @@ keymint_keep_qt_licences() {
 }
 
 keymint_build_qt_windows() {
-    local prefix work start
+    local prefix work start source
     prefix=$(keymint_qt_windows_prefix)
     if [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
         echo "Qt for Windows: cached in $prefix"
@@ -104,12 +104,11 @@ keymint_build_qt_windows() {
     # Qt keeps the path of its toolchain file; a copy in the cache outlives any checkout.
     cp "$KEYMINT_MINGW_TOOLCHAIN" "$prefix/"
     keymint_fetch_qt_source "$work"
-    keymint_configure_qt "$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)" \
-        "$work/build" "$prefix"
+    source=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    keymint_configure_qt "$source" "$work/build" "$prefix"
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
-    keymint_keep_qt_licences "$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)" \
-        "$prefix/licences"
+    keymint_keep_qt_licences "$source" "$prefix/licences"
     rm -rf "$work"
     echo "Qt for Windows: built in $(($(date +%s) - start)) s, cached in $prefix"
 }
