@@ -18,7 +18,8 @@ zip=$(ls "$work"/out/Keymint-*-win64.zip)
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes"
 unzip -q "$zip" -d "$work/unpacked"
 folder=$(ls -d "$work"/unpacked/Keymint-*-win64)
-for file in Keymint.exe README.txt licences/Qt/LGPL-3.0-only.txt licences/Qt/GPL-3.0-only.txt \
+for file in Keymint.exe README.txt LICENSE.txt \
+            licences/Qt/LGPL-3.0-only.txt licences/Qt/GPL-3.0-only.txt \
             licences/MinGW/gcc-mingw-w64-base.txt licences/MinGW/mingw-w64-common.txt; do
     [ -f "$folder/$file" ] || { echo "the zip lacks $file"; exit 1; }
 done
