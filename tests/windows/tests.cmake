@@ -4,7 +4,7 @@
 set(here ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
 add_test(NAME wine_window_shows_hints_and_saves
-    COMMAND ${here}/wine-window-saves.sh $<TARGET_FILE:Keymint>)
+    COMMAND ${here}/wine-window-hints-and-saves.sh $<TARGET_FILE:Keymint>)
 add_test(NAME exe_version_icon_and_subsystem
     COMMAND /usr/bin/python3 ${here}/exe-resources.py $<TARGET_FILE:Keymint>
             ${PROJECT_SOURCE_DIR}/ui/icons/keymint.ico)

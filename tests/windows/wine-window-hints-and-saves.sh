@@ -3,7 +3,7 @@
 # as a user's desktop would, waits for its window "Tumblekey", checks that a hint follows the
 # pointer, presses "Generate", double-clicks the password box, and checks that the password
 # went as one line into password.txt in the current folder and that "Password Added" said so.
-#   wine-window-saves.sh <Keymint.exe>
+#   wine-window-hints-and-saves.sh <Keymint.exe>
 set -euo pipefail
 source "$(dirname "$0")/wine-common.sh"
 keymint_need_display "$@"
