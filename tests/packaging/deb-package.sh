@@ -22,9 +22,15 @@ dpkg-deb --extract "$deb" "$work/root"
 for file in usr/bin/keymint \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
-            "usr/share/icons/hicolor/32x32/apps/$app_id.png"; do
+            "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+            usr/share/man/man1/keymint.1.gz \
+            usr/share/doc/keymint/copyright usr/share/doc/keymint/changelog.gz; do
     [ -f "$work/root/$file" ] || { echo "the package lacks /$file"; exit 1; }
 done
-echo "the package holds the program, its desktop entry, metainfo and icon"
+echo "the package holds the program, its desktop entry, metainfo, icon, manual and licence"
+
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning "$deb"
+echo "lintian: no error, no warning"
 
 "$here/../smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint"
