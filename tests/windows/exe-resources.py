@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Reads back what Keymint.exe carries: a GUI program (no console window) that needs no DLL
-beyond Windows' own, its version information, and the key as its icon.
+"""Reads back what Keymint.exe carries: a GUI program (no console window), hardened (ASLR with
+high entropy, DEP, the stack protector), that needs no DLL beyond Windows' own, its version
+information, and the key as its icon. Give it the build's Keymint.exe, which keeps its symbols.
 
     exe-resources.py <Keymint.exe> <keymint.ico>
 """
@@ -35,6 +36,15 @@ def main(exe, icon):
     if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
         fail(f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not the GUI's")
 
+    hardening = {"ASLR": 0x40, "ASLR with high entropy": 0x20, "DEP": 0x100}
+    for name, flag in hardening.items():
+        if not pe.OPTIONAL_HEADER.DllCharacteristics & flag:
+            fail(f"Keymint.exe is built without {name}")
+    symbols = subprocess.run(["x86_64-w64-mingw32-nm", exe], check=True, capture_output=True,
+                             text=True).stdout
+    if "__stack_chk_fail" not in symbols:
+        fail("Keymint.exe is built without the stack protector")
+
     dlls = {entry.dll.decode().lower().removesuffix(".dll") for entry in pe.DIRECTORY_ENTRY_IMPORT}
     foreign = sorted(dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-"))
     if foreign:
@@ -65,7 +75,7 @@ def main(exe, icon):
     # wrestool pads the icon it rebuilds; what it holds of the file must be the file.
     if carried[:len(expected)] != expected:
         fail("the icon in Keymint.exe is not ui/icons/keymint.ico")
-    print(f"Keymint.exe: GUI subsystem, imports only {sorted(dlls)}, version {strings}, the key icon")
+    print(f"Keymint.exe: GUI subsystem, {', '.join(hardening)}, the stack protector, imports only {sorted(dlls)}, version {strings}, the key icon")
 
 
 if __name__ == "__main__":

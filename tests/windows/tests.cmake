@@ -5,12 +5,12 @@ set(here ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
 add_test(NAME wine_window_shows_hints_and_saves
     COMMAND ${here}/wine-window-hints-and-saves.sh $<TARGET_FILE:Keymint>)
-add_test(NAME exe_version_icon_and_subsystem
+add_test(NAME exe_subsystem_hardening_version_icon
     COMMAND /usr/bin/python3 ${here}/exe-resources.py $<TARGET_FILE:Keymint>
             ${PROJECT_SOURCE_DIR}/ui/icons/keymint.ico)
 add_test(NAME zip_starts_in_an_empty_prefix
     COMMAND ${here}/zip-starts.sh ${PROJECT_BINARY_DIR})
 set_tests_properties(wine_window_shows_hints_and_saves zip_starts_in_an_empty_prefix
     PROPERTIES TIMEOUT 240)
-set_tests_properties(exe_version_icon_and_subsystem zip_starts_in_an_empty_prefix
+set_tests_properties(exe_subsystem_hardening_version_icon zip_starts_in_an_empty_prefix
     PROPERTIES LABELS packaging)
