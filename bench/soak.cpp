@@ -131,6 +131,6 @@ int main(int argc, char *argv[])
 #endif
     if (grew)
         std::printf("memory grew by more than %ld KiB\n", allowedGrowthKiB);
-    return torn == 0 && services.errors == 0 && services.confirmations == doubleClicks && !grew ? 0
-                                                                                                : 1;
+    const bool whole = torn == 0 && services.errors == 0 && services.confirmations == doubleClicks;
+    return whole && !grew ? 0 : 1;
 }
