@@ -16,7 +16,7 @@ KEYMINT_PACKAGES=(
     libbenchmark-dev pwgen              # the benchmarks and their baseline
     clang-format clang-tidy             # formatting and static analysis
     desktop-file-utils appstream        # desktop entry and metainfo checks
-    dpkg-dev file lintian               # the Debian package's dependencies and checks
+    dpkg-dev file lintian devscripts    # the Debian package's dependencies and checks
     binutils-mingw-w64-x86-64           # the Windows resource script check
 )
 
