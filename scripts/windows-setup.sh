@@ -12,7 +12,7 @@ KEYMINT_WINDOWS_PACKAGES=(
     xvfb xauth xdotool imagemagick      # a real X server for Wine, a hand on its mouse, an eye
     icoutils python3-pefile             # read the icon and version back out of Keymint.exe
     dpkg-dev                            # apt-get source unpacks with dpkg-source
-    ninja-build unzip
+    ninja-build zip unzip
 )
 
 # The Qt for Windows that this tree's Linux Qt pairs with: the same source version.
@@ -20,8 +20,12 @@ keymint_qt_source_version() {
     dpkg-query -W -f='${source:Version}' qt6-base-dev
 }
 
+# The recipe's number goes up whenever the way Qt is built changes, so that an older cache is
+# never taken for the new one.
+KEYMINT_QT_WINDOWS_RECIPE=2
+
 keymint_qt_windows_prefix() {
-    echo "$KEYMINT_WINDOWS_CACHE/qt6-win64-$(keymint_qt_source_version)"
+    echo "$KEYMINT_WINDOWS_CACHE/qt6-win64-$(keymint_qt_source_version)-r$KEYMINT_QT_WINDOWS_RECIPE"
 }
 
 keymint_install_windows_missing() {
@@ -60,9 +64,13 @@ keymint_fetch_qt_source() {
 
 # Only what Keymint uses: Core, Gui, Widgets and Test, statically, with the windows and
 # offscreen platforms and the Windows styles.
+# Reproducible: the work folder's path is cut out of file names, and the time in Qt's resources
+# is that of its Debian changelog.
 keymint_configure_qt() {
-    local source=$1 build=$2 prefix=$3
+    local source=$1 build=$2 prefix=$3 work
+    work=$(dirname "$source")
     cmake -S "$source" -B "$build" -G Ninja \
+        -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -105,6 +113,8 @@ keymint_build_qt_windows() {
     cp "$KEYMINT_MINGW_TOOLCHAIN" "$prefix/"
     keymint_fetch_qt_source "$work"
     source=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    local -x SOURCE_DATE_EPOCH
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source/debian/changelog" -STimestamp)
     keymint_configure_qt "$source" "$work/build" "$prefix"
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
@@ -113,14 +123,20 @@ keymint_build_qt_windows() {
     echo "Qt for Windows: built in $(($(date +%s) - start)) s, cached in $prefix"
 }
 
+# keymint_configure_windows <source> <build folder> [cmake options...]
+keymint_configure_windows() {
+    local source=$1 build=$2 qt
+    shift 2
+    qt=$(keymint_qt_windows_prefix)
+    cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" -DCMAKE_FIND_ROOT_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DKEYMINT_QT_LICENCES="$qt/licences" -DKEYMINT_BUILD_BENCHMARKS=OFF "$@"
+}
+
 # Keymint.exe and its tests, from the same CMakeLists as on Linux.
 keymint_build_windows() {
-    local qt
-    qt=$(keymint_qt_windows_prefix)
-    cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$KEYMINT_MINGW_TOOLCHAIN" -DCMAKE_FIND_ROOT_PATH="$qt" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DKEYMINT_QT_LICENCES="$qt/licences" -DKEYMINT_BUILD_BENCHMARKS=OFF
+    keymint_configure_windows "$KEYMINT_ROOT" "$KEYMINT_WINDOWS_BUILD"
     cmake --build "$KEYMINT_WINDOWS_BUILD" --parallel "$(nproc)"
 }
 
@@ -137,6 +153,6 @@ keymint_test_windows() {
 }
 
 keymint_package_windows() {
-    (cd "$KEYMINT_WINDOWS_BUILD" && cpack -G ZIP >/dev/null)
+    cmake --build "$KEYMINT_WINDOWS_BUILD" --target keymint_zip >/dev/null
     ls -l "$KEYMINT_WINDOWS_BUILD"/Keymint-*-win64.zip
 }

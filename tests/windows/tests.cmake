@@ -1,6 +1,6 @@
 # The Windows build's own checks, run on Debian under Wine: the real Keymint.exe on a real X
-# server, what Keymint.exe carries, and the download started in a Wine prefix that has nothing
-# else. Included from tests/CMakeLists.txt.
+# server, what Keymint.exe carries, the download started in a Wine prefix that has nothing
+# else, and the download built twice to the same bytes. Included from tests/CMakeLists.txt.
 set(here ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
 add_test(NAME wine_window_shows_hints_and_saves
@@ -10,7 +10,10 @@ add_test(NAME exe_subsystem_hardening_version_icon
             ${PROJECT_SOURCE_DIR}/ui/icons/keymint.ico)
 add_test(NAME zip_starts_in_an_empty_prefix
     COMMAND ${here}/zip-starts.sh ${PROJECT_BINARY_DIR})
+add_test(NAME zip_reproducible
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/reproducible.sh ${PROJECT_SOURCE_DIR} zip)
 set_tests_properties(wine_window_shows_hints_and_saves zip_starts_in_an_empty_prefix
     PROPERTIES TIMEOUT 240)
+set_tests_properties(zip_reproducible PROPERTIES TIMEOUT 900)
 set_tests_properties(exe_subsystem_hardening_version_icon zip_starts_in_an_empty_prefix
-    PROPERTIES LABELS packaging)
+                     zip_reproducible PROPERTIES LABELS packaging)

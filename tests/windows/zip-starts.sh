@@ -13,8 +13,8 @@ trap 'kill "$pid" 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf
 pid=""
 unset QT_QPA_PLATFORM
 
-cpack -G ZIP -B "$work/out" --config "$build/CPackConfig.cmake" >/dev/null
-zip=$(ls "$work"/out/Keymint-*-win64.zip)
+cmake --build "$build" --target keymint_zip >/dev/null
+zip=$(ls "$build"/Keymint-*-win64.zip)
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes"
 unzip -q "$zip" -d "$work/unpacked"
 folder=$(ls -d "$work"/unpacked/Keymint-*-win64)
