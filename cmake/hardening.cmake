@@ -3,7 +3,7 @@
 # On Debian the flags are Debian's own, from dpkg-buildflags with hardening=+all: the stack
 # protector, _FORTIFY_SOURCE, full RELRO with immediate binding, and the source folder cut out
 # of file names. Debian 12's dpkg-buildflags does not yet know stack-clash and control-flow
-# protection, so those two are added when it leaves them out.
+# protection, so those two are added where it leaves them out and the compiler knows them.
 
 # Build paths never reach the binaries: two builds in two folders give the same bytes.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
@@ -33,12 +33,17 @@ endfunction()
 keymint_debian_flags(cppflags CPPFLAGS)
 keymint_debian_flags(cxxflags CXXFLAGS)
 keymint_debian_flags(ldflags LDFLAGS)
+include(CheckCXXCompilerFlag)
 foreach(wanted -fstack-clash-protection -fcf-protection)
-    if(NOT wanted IN_LIST cxxflags)
+    string(MAKE_C_IDENTIFIER "keymint_has${wanted}" supported)
+    check_cxx_compiler_flag(${wanted} ${supported})
+    if(${supported} AND NOT wanted IN_LIST cxxflags)
         list(APPEND cxxflags ${wanted})
     endif()
 endforeach()
-list(TRANSFORM cppflags REPLACE "_FORTIFY_SOURCE=2" "_FORTIFY_SOURCE=3")
 add_compile_options(${cppflags} ${cxxflags})
 add_link_options(${ldflags})
-message(STATUS "Hardening from dpkg-buildflags: ${cppflags} ${cxxflags} ${ldflags}")
+list(JOIN cppflags " " cppflags)
+list(JOIN cxxflags " " cxxflags)
+list(JOIN ldflags " " ldflags)
+message(STATUS "Hardening: ${cppflags} ${cxxflags}; linked with ${ldflags}")
