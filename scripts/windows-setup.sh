@@ -22,7 +22,7 @@ keymint_qt_source_version() {
 
 # The recipe's number goes up whenever the way Qt is built changes, so that an older cache is
 # never taken for the new one.
-KEYMINT_QT_WINDOWS_RECIPE=2
+KEYMINT_QT_WINDOWS_RECIPE=3
 
 keymint_qt_windows_prefix() {
     echo "$KEYMINT_WINDOWS_CACHE/qt6-win64-$(keymint_qt_source_version)-r$KEYMINT_QT_WINDOWS_RECIPE"
@@ -64,18 +64,21 @@ keymint_fetch_qt_source() {
 
 # Only what Keymint uses: Core, Gui, Widgets and Test, statically, with the windows and
 # offscreen platforms and the Windows styles.
-# Reproducible: the work folder's path is cut out of file names, and the time in Qt's resources
-# is that of its Debian changelog.
+# Reproducible: the work folder's path is cut out of file names, the time in Qt's resources is
+# that of its Debian changelog, and the prefix that Qt records in itself is a fixed name rather
+# than the cache's path (a static Keymint.exe never loads anything from there); Qt is installed
+# into the cache as into a staging folder.
+KEYMINT_QT_WINDOWS_RECORDED_PREFIX=/opt/keymint/qt6-win64
 keymint_configure_qt() {
     local source=$1 build=$2 prefix=$3 work
     work=$(dirname "$source")
     cmake -S "$source" -B "$build" -G Ninja \
         -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
+        -DCMAKE_INSTALL_PREFIX="$KEYMINT_QT_WINDOWS_RECORDED_PREFIX" -DCMAKE_STAGING_PREFIX="$prefix" \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DBUILD_SHARED_LIBS=OFF \
         -DFEATURE_static_runtime=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \

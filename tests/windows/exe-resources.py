@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Reads back what Keymint.exe carries: a GUI program (no console window), hardened (ASLR with
 high entropy, DEP, the stack protector), that needs no DLL beyond Windows' own, its version
-information, and the key as its icon. Give it the build's Keymint.exe, which keeps its symbols.
+information, the key as its icon, and none of the build machine's folders (they would tell the
+builder's user name, and make two builds differ). Give it the build's Keymint.exe, which keeps
+its symbols.
 
-    exe-resources.py <Keymint.exe> <keymint.ico>
+    exe-resources.py <Keymint.exe> <keymint.ico> <folder of the build machine>...
 """
 import subprocess
 import sys
@@ -31,7 +33,7 @@ def fail(message):
     sys.exit(1)
 
 
-def main(exe, icon):
+def main(exe, icon, *machine_folders):
     pe = pefile.PE(exe)
     if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
         fail(f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not the GUI's")
@@ -75,8 +77,14 @@ def main(exe, icon):
     # wrestool pads the icon it rebuilds; what it holds of the file must be the file.
     if carried[:len(expected)] != expected:
         fail("the icon in Keymint.exe is not ui/icons/keymint.ico")
-    print(f"Keymint.exe: GUI subsystem, {', '.join(hardening)}, the stack protector, imports only {sorted(dlls)}, version {strings}, the key icon")
+
+    with open(exe, "rb") as file:
+        carried = file.read()
+    for folder in machine_folders:
+        if folder.encode() in carried or folder.encode("utf-16-le") in carried:
+            fail(f"Keymint.exe carries a folder of the build machine: {folder}")
+    print(f"Keymint.exe: GUI subsystem, {', '.join(hardening)}, the stack protector, imports only {sorted(dlls)}, version {strings}, the key icon, no build folder")
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:3])
+    main(*sys.argv[1:])
