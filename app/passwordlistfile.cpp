@@ -149,10 +149,12 @@ std::optional<PasswordListError> PasswordListFile::appendLine(const QString &tex
     // encoding would change is refused whole rather than written changed.
     const std::optional<QByteArray> encoded = inSystemEncoding(text);
     if (!encoded)
-        return PasswordListError{path, QStringLiteral("The text holds characters that the password "
-                                                      "list's encoding cannot store.")};
+        return PasswordListError{.filePath = path,
+                                 .reason =
+                                     QStringLiteral("The text holds characters that the "
+                                                    "password list's encoding cannot store.")};
     if (auto reason = appendToFile(path, *encoded + "\r\n"))
-        return PasswordListError{path, *reason};
+        return PasswordListError{.filePath = path, .reason = *reason};
     return std::nullopt;
 }
 
