@@ -2,16 +2,30 @@
 # Keymint's start-up against a bare Qt program with one empty window of the same size, in the
 # same run on one Xvfb server: time from process start until its window is mapped, and the
 # peak resident memory (VmHWM) once it is. bare-text is the bare window with one line of text.
-#   bash bench/startup-vs-bare.sh [build-dir] [runs]
+# With --windows, Keymint.exe and the bare window built with the same static Qt, under Wine,
+# from a Windows build folder (scripts/windows.sh makes build-windows and its Wine prefix).
+#   bash bench/startup-vs-bare.sh [--windows] [build-dir] [runs]
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-runs=${2:-20}
-
 if [ -z "${KEYMINT_BENCH_INNER:-}" ]; then
     export KEYMINT_BENCH_INNER=1
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" "$0" "$build" "$runs"
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
-export QT_QPA_PLATFORM=xcb
+windows=""
+[ "${1:-}" = --windows ] && windows=1 && shift
+build=$(cd "${1:-build}" && pwd)
+runs=${2:-20}
+if [ -n "$windows" ]; then
+    cmake --build "$build" --target bare_window >/dev/null
+    keymint=(wine "$build/app/Keymint.exe")
+    bare=(wine "$build/bench/bare_window.exe")
+    export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset QT_QPA_PLATFORM
+    wineserver --persistent # the Wine server outlives each run, as it does on a desktop
+else
+    keymint=("$build/app/keymint")
+    bare=("$build/bench/bare_window")
+    export QT_QPA_PLATFORM=xcb
+fi
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 cd "$XDG_RUNTIME_DIR"
@@ -21,16 +35,21 @@ cd "$XDG_RUNTIME_DIR"
 coproc WATCH { stdbuf -oL xev -root -event substructure 2>/dev/null; }
 sleep 0.5
 
-# One start: prints "<milliseconds> <peak KiB>".
+# One start: prints "<milliseconds> <peak KiB>". Under Wine other windows may be mapped too;
+# the time is that of the window with the program's title.
 measure() {
-    local start pid line elapsed
+    local start pid line elapsed now window
     start=$(date +%s%N)
     "$@" &
     pid=$!
     while read -r line <&"${WATCH[0]}"; do
-        [[ $line == MapNotify* ]] && break
+        [[ $line == MapNotify* ]] || continue
+        now=$(date +%s%N)
+        read -r line <&"${WATCH[0]}"
+        window=$(grep -o 'window 0x[0-9a-f]*' <<<"$line" | cut -d' ' -f2)
+        [[ $(xdotool getwindowname "$window" 2>/dev/null) == @(Tumblekey|Bare) ]] && break
     done
-    elapsed=$(( ($(date +%s%N) - start) / 1000 ))
+    elapsed=$(( (now - start) / 1000 ))
     echo "$((elapsed / 1000)).$(printf '%03d' $((elapsed % 1000))) $(awk '/VmHWM/ {print $2}' /proc/$pid/status)"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
@@ -39,15 +58,15 @@ measure() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Alternate the two programs, so that both see the same machine.
-measure "$build/app/keymint" >/dev/null # warm the caches once for all
-measure "$build/bench/bare_window" >/dev/null
+measure "${keymint[@]}" >/dev/null # warm the caches once for all
+measure "${bare[@]}" >/dev/null
 : >keymint.txt
 : >bare.txt
 : >bare-text.txt
 for _ in $(seq 1 "$runs"); do
-    measure "$build/app/keymint" >>keymint.txt
-    measure "$build/bench/bare_window" >>bare.txt
-    measure "$build/bench/bare_window" --text >>bare-text.txt
+    measure "${keymint[@]}" >>keymint.txt
+    measure "${bare[@]}" >>bare.txt
+    measure "${bare[@]}" --text >>bare-text.txt
 done
 
 for name in keymint bare bare-text; do
@@ -65,3 +84,4 @@ ratio() {
 ratio bare.txt bare
 ratio bare-text.txt bare-text
 kill "$WATCH_PID" 2>/dev/null || true
+[ -z "$windows" ] || wineserver --kill

@@ -1,17 +1,20 @@
 # The release builds, shared by scripts/release.sh and the reproducibility checks: each starts
-# from an empty build folder and makes a download whose bytes depend on the source alone.
-# The caller exports SOURCE_DATE_EPOCH, the time that the packages carry.
+# from an empty build folder and makes downloads whose bytes depend on the source alone.
 # Sourced, not run; needs scripts/setup.sh sourced first (and scripts/windows-setup.sh for
-# the zip).
+# the Windows downloads).
 
-# keymint_commit_time <source>: the time of the source's last commit, in seconds.
-keymint_commit_time() {
-    git -C "$1" log -1 --format=%ct
+# keymint_release_time <source>: the time that the packages carry, that of the top entry of
+# app/changelog, as Debian's own package builds take it: a clone and a tarball of one commit
+# give the same bytes.
+keymint_release_time() {
+    dpkg-parsechangelog -l "$1/app/changelog" -STimestamp
 }
 
 # keymint_release_deb <source> <build folder> <output folder>
 keymint_release_deb() {
     local source=$1 build=$2 output=$3
+    local -x SOURCE_DATE_EPOCH
+    SOURCE_DATE_EPOCH=$(keymint_release_time "$source")
     rm -rf "$build"
     cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release \
         -DKEYMINT_BUILD_TESTS=OFF -DKEYMINT_BUILD_BENCHMARKS=OFF >/dev/null
@@ -22,12 +25,14 @@ keymint_release_deb() {
     mv "$build"/package/keymint_*.deb "$output/"
 }
 
-# keymint_release_zip <source> <build folder> <output folder>
-keymint_release_zip() {
+# keymint_release_windows <source> <build folder> <output folder>
+keymint_release_windows() {
     local source=$1 build=$2 output=$3
+    local -x SOURCE_DATE_EPOCH
+    SOURCE_DATE_EPOCH=$(keymint_release_time "$source")
     rm -rf "$build"
     keymint_configure_windows "$source" "$build" -DKEYMINT_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build" --target keymint_zip >/dev/null
+    cmake --build "$build" --target keymint_downloads >/dev/null
     mkdir -p "$output"
-    mv "$build"/Keymint-*-win64.zip "$output/"
+    mv "$build"/Keymint-*-win64.{zip,msi} "$output/"
 }

@@ -12,12 +12,11 @@ KEYMINT_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, Qt Test, moc and uic
     libgl-dev                           # Qt's CMake package looks for OpenGL
     fonts-liberation2                   # Liberation Sans stands in for Arial
-    xvfb xauth x11-utils                # the smoke test on a real X server
+    xvfb xauth xdotool                  # the smoke test on a real X server
     libbenchmark-dev pwgen              # the benchmarks and their baseline
     clang-format clang-tidy             # formatting and static analysis
     desktop-file-utils appstream        # desktop entry and metainfo checks
     dpkg-dev file lintian devscripts    # the Debian package's dependencies and checks
-    binutils-mingw-w64-x86-64           # the Windows resource script check
 )
 
 keymint_as_root() {

@@ -10,10 +10,22 @@ KEYMINT_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix          # the cross compiler, posix threads as Qt 6 needs
     wine wine64                         # runs the tests and the program
     xvfb xauth xdotool imagemagick      # a real X server for Wine, a hand on its mouse, an eye
-    icoutils python3-pefile             # read the icon and version back out of Keymint.exe
+    icoutils xxd                        # read the icon and version back out of Keymint.exe
     dpkg-dev                            # apt-get source unpacks with dpkg-source
-    ninja-build zip unzip
+    ninja-build zip unzip git
+    wixl python3-olefile liblnk-utils   # the installer: make it, set its codes, read its shortcut
 )
+
+# keymint_need_debian_12 <what>: Keymint.exe and the release are pinned to Debian 12's cross
+# compiler, Qt source and packaging tools, which make their bytes; elsewhere stop before
+# installing anything.
+keymint_need_debian_12() {
+    if [ "$(. /etc/os-release && echo "$ID $VERSION_ID")" != "debian 12" ]; then
+        echo "$1 is built on Debian 12 only: its bytes come from Debian 12's MinGW-w64, Qt" \
+             "source and packaging tools, and a release must be rebuilt to the same bytes." >&2
+        exit 1
+    fi
+}
 
 # The Qt for Windows that this tree's Linux Qt pairs with: the same source version.
 keymint_qt_source_version() {
@@ -156,6 +168,6 @@ keymint_test_windows() {
 }
 
 keymint_package_windows() {
-    cmake --build "$KEYMINT_WINDOWS_BUILD" --target keymint_zip >/dev/null
-    ls -l "$KEYMINT_WINDOWS_BUILD"/Keymint-*-win64.zip
+    cmake --build "$KEYMINT_WINDOWS_BUILD" --target keymint_downloads >/dev/null
+    ls -l "$KEYMINT_WINDOWS_BUILD"/Keymint-*-win64.{zip,msi}
 }

@@ -6,6 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/windows-setup.sh"
+keymint_need_debian_12 "Keymint for Windows"
 
 keymint_install_missing
 keymint_install_windows_missing

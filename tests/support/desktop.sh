@@ -1,0 +1,62 @@
+# What the checks on a real X server share, on Linux and under Wine: the server, waiting for a
+# window, and a user's pointer and eye on the main window. Sourced, not run.
+
+# Re-runs the calling script on a fresh Xvfb unless there is an X server already.
+keymint_need_display() {
+    [ -n "${DISPLAY:-}" ] ||
+        exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" "$0" "$@"
+}
+
+# keymint_wait_for <seconds> <command...>: until the command succeeds, polling.
+keymint_wait_for() {
+    local deadline=$((SECONDS + $1))
+    until "${@:2}"; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
+}
+
+# keymint_window <title> <seconds>: prints the X id of the shown window of that title.
+keymint_window() {
+    local window
+    found() { window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1) && [ -n "$window" ]; }
+    keymint_wait_for "$2" found "$1" && echo "$window" || { echo "no window \"$1\"" >&2; return 1; }
+}
+
+# keymint_check_size <window> <scale>: the main window's client area, 308 by 251 at scale 1.
+keymint_check_size() {
+    local size=$(xdotool getwindowgeometry "$1" | awk '/Geometry:/ {print $2}')
+    echo "window Tumblekey is shown, $size"
+    [ "$size" = "$((308 * $2))x$((251 * $2))" ] || { echo "not 308x251 times $2"; return 1; }
+}
+
+# keymint_use_window <scale>: the main window, shown at its size; its hint label (77 by 57 at
+# 112,184) blank until the pointer, with no button held, comes over "Generate"; then "Generate"
+# pressed, the password box double-clicked, and the "Password Added" box answered. Prints the
+# window's id.
+keymint_use_window() {
+    local s=$1 window
+    window=$(keymint_window Tumblekey 60) && keymint_check_size "$window" "$s" >&2 || return 1
+    colours() { import -window "$window" -crop $((77 * s))x$((57 * s))+$((112 * s))+$((184 * s)) \
+                    +repage -format '%k' info:; }
+    hinted() { [ "$(colours)" -gt 1 ]; }
+    [ "$(colours)" -eq 1 ] || { echo "the hint label is not blank at start" >&2; return 1; }
+    xdotool mousemove --window "$window" $((240 * s)) $((118 * s)) sleep 0.2 \
+        mousemove --window "$window" $((244 * s)) $((120 * s))
+    keymint_wait_for 5 hinted || { echo "no hint where the pointer moved" >&2; return 1; }
+    xdotool click 1 sleep 0.3 mousemove --window "$window" $((92 * s)) $((120 * s)) \
+        click --repeat 2 --delay 100 1
+    xdotool windowfocus --sync "$(keymint_window "Password Added" 20)" key Return
+    echo "$window"
+}
+
+# keymint_check_list <file>: one password of five letters, in one line that ends in CR LF.
+keymint_check_list() {
+    keymint_wait_for 5 test -s "$1" && LC_ALL=C grep -qxE $'[a-z]{5}\r' "$1" &&
+        [ "$(stat -c %s "$1")" = 7 ] || { echo "not one line of five letters:"; od -c "$1"; return 1; }
+    echo "$1: $(tr -d '\r\n' <"$1"), one line"
+}
+
+# keymint_export_source <tree>: a tar of the source, as a tarball of it holds it (no .git, no
+# build folders, no releases), on standard output.
+keymint_export_source() {
+    tar -C "$1" --exclude=./.git --exclude='./build*' --exclude=./release --exclude=./.cache \
+        --exclude=./password.txt -cf - .
+}

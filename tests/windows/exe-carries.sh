@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Reads back what the build's Keymint.exe (which keeps its symbols) carries. Faults it catches:
+# a console program; ASLR, high entropy, DEP or the stack protector dropped; a DLL needed that
+# Windows lacks (the static run-time or Qt linked dynamically); wrong version information; an
+# icon other than the key; a folder of the build machine left in it (it would tell the
+# builder's user name, and make two builds differ).
+#   exe-carries.sh <Keymint.exe> <folder of the build machine>...
+set -euo pipefail
+exe=$1
+shift
+fail() { echo "FAIL: Keymint.exe $*"; exit 1; }
+headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "is no GUI program"
+[ "$(grep -cwE 'DYNAMIC_BASE|HIGH_ENTROPY_VA|NX_COMPAT' <<<"$headers")" = 3 ] ||
+    fail "is built without ASLR, high entropy or DEP"
+[ "$(x86_64-w64-mingw32-nm "$exe" | grep -c __stack_chk_fail)" != 0 ] || fail "has no stack protector"
+
+# The MinGW run-time (lib*.dll) and Qt (Qt6*.dll) are linked in: Windows has neither.
+dlls=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$headers" | sort -u)
+! grep -E '^(lib|qt6)' <<<"$dlls" || fail "needs DLLs that Windows lacks"
+
+# Version 1.0.0.0 and "1.00" (file and product), in one string table, US English in Unicode.
+version=$(wrestool --extract --raw --type=16 "$exe" | xxd -p | tr -d '\n')
+grep -q bd04effe0000010000000100000000000000010000000000 <<<"$version" ||
+    fail "has another numeric version than 1.0.0.0"
+[ "$(xxd -r -p <<<"$version" | strings -el | paste -s -d ' ')" = "VS_VERSION_INFO StringFileInfo \
+040904B0 ProductName Keymint InternalName Keymint OriginalFilename Keymint.exe FileVersion 1.00 \
+ProductVersion 1.00 VarFileInfo Translation" ] || fail "has other version information"
+[[ $version == *0904b004 ]] || fail "has another translation than US English, Unicode"
+
+# wrestool pads the icon it rebuilds; what it holds of the file must be the file.
+icon=$(dirname "$0")/../../ui/icons/keymint.ico
+cmp -s -n "$(stat -c %s "$icon")" "$icon" <(wrestool --extract --type=14 "$exe") ||
+    fail "carries another icon than ui/icons/keymint.ico"
+for folder in "$@"; do
+    [ "$(cat <(strings -a "$exe") <(strings -a -el "$exe") | grep -c -F "$folder")" = 0 ] ||
+        fail "carries a folder of the build machine: $folder"
+done
+echo "Keymint.exe: a hardened GUI program, imports $(echo $dlls), version 1.00, the key icon"
