@@ -16,8 +16,8 @@ build=$(cd "${1:-build}" && pwd)
 runs=${2:-20}
 if [ -n "$windows" ]; then
     cmake --build "$build" --target bare_window >/dev/null
-    keymint=(wine "$build/app/Keymint.exe")
-    bare=(wine "$build/bench/bare_window.exe")
+    keymint=(wine "$build/Keymint.exe") # a Windows build keeps its programs at the top
+    bare=(wine "$build/bare_window.exe")
     export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     unset QT_QPA_PLATFORM
     wineserver --persistent # the Wine server outlives each run, as it does on a desktop
@@ -42,7 +42,7 @@ measure() {
     start=$(date +%s%N)
     "$@" &
     pid=$!
-    while read -r line <&"${WATCH[0]}"; do
+    while read -r -t 60 line <&"${WATCH[0]}"; do
         [[ $line == MapNotify* ]] || continue
         now=$(date +%s%N)
         read -r line <&"${WATCH[0]}"
