@@ -67,7 +67,8 @@ file(COPY_FILE ${SOURCE_DIR}/ui/icons/keymint.ico ${stage}/keymint.ico)
 execute_process(COMMAND touch --date=@${epoch} ${stage}/keymint.ico COMMAND_ERROR_IS_FATAL ANY)
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
-            wixl --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
+            wixl --arch x64 -D Version=${VERSION} -D UpgradeCode=${upgrade_code}
+                 -D ProductCode=${product_code}
                  -D Stage=${name} -o ${msi} ${SOURCE_DIR}/app/keymint.wxs ${OUTPUT_DIR}/licences.wxs
     WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND /usr/bin/python3 ${SOURCE_DIR}/cmake/msi-summary.py ${msi}
