@@ -9,11 +9,13 @@ KEYMINT_MINGW_TOOLCHAIN="$KEYMINT_ROOT/cmake/mingw-w64-x86_64.cmake"
 KEYMINT_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix          # the cross compiler, posix threads as Qt 6 needs
     wine wine64                         # runs the tests and the program
-    xvfb xauth xdotool imagemagick      # a real X server for Wine, a hand on its mouse, an eye
+    xvfb xauth xdotool imagemagick      # a real X server for Wine, a hand on its mouse, an eye,
+    xclip                               # and the clipboard that Wine shares with X
     icoutils xxd                        # read the icon and version back out of Keymint.exe
     dpkg-dev                            # apt-get source unpacks with dpkg-source
     ninja-build zip unzip git
-    wixl python3-olefile liblnk-utils   # the installer: make it, set its codes, read its shortcut
+    wixl msitools python3-olefile       # the installer: make it, read its tables, set its codes,
+    liblnk-utils                        # and read its shortcut
 )
 
 # keymint_need_debian_12 <what>: Keymint.exe and the release are pinned to Debian 12's cross

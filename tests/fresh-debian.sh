@@ -3,8 +3,10 @@
 # minbase, from the Debian archive this machine's apt uses), with an export of this tree put
 # into it, no .git and no git. In it the README's run command must bring up Keymint's window
 # (on an Xvfb server of this machine, which a chroot reaches through its abstract socket), which
-# "Exit" then closes, and the README's test command must pass. On trixie, a second fresh system
-# then installs the package that this Debian 12 machine builds, with apt, and starts it.
+# "Exit" then closes, and the README's test command must pass. On bookworm, with this machine's
+# Qt for Windows copied into its cache when there is one, the Windows command must pass too. On
+# trixie, a second fresh system then installs the package that this Debian 12 machine builds,
+# with apt, and starts it.
 # Faults it catches: a program that the scripts or tests call and no install step brings; a
 # script that needs .git or git; a check that fails with the other release's tools; a package
 # whose dependencies the other release cannot meet.
@@ -62,6 +64,12 @@ echo "== Debian $release, fresh: the README's run command, then its test command
 time start_and_exit inside "$work/root" bash -c 'cd /keymint && bash scripts/run.sh'
 time inside "$work/root" env -u DISPLAY bash -c 'cd /keymint && bash scripts/test.sh'
 
+qt_windows=$(source "$tree/scripts/windows-setup.sh" && keymint_qt_windows_prefix)
+if [ "$release" = bookworm ] && [ -f "$qt_windows/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    mkdir -p "$work/root/root/.cache/keymint" && cp -a "$qt_windows" "$work/root/root/.cache/keymint/"
+    echo "== Debian 12, fresh, with this machine's Qt for Windows: the README's Windows command"
+    time inside "$work/root" env -u DISPLAY bash -c 'cd /keymint && bash scripts/windows.sh'
+fi
 if [ "$release" = trixie ]; then
     keymint_install_missing
     keymint_release_deb "$tree" "$work/host-build" "$work/other"
