@@ -6,7 +6,7 @@
 # Faults it catches: a build or source folder left in a program (-ffile-prefix-map dropped), a
 # time taken from the clock or a file rather than the changelog, a mode taken from the umask,
 # a member order taken from a folder listing. In the Debian package: a library or the font
-# missing from Depends; the desktop entry, metainfo, icon, manual page, copyright or changelog
+# missing from Depends, Wayland's Qt from Recommends; the desktop entry, metainfo, icon, manual page, copyright or changelog
 # missing; anything lintian warns of; a hardening flag dropped or not taking effect; a program
 # that does not start.
 #   built-twice.sh <source> deb|windows
@@ -34,8 +34,9 @@ done
 [ "$kind" = deb ] || exit 0
 
 deb=$(ls "$first"/out/*.deb)
-depends=$(dpkg-deb --field "$deb" Depends)
-[[ $depends == *libqt6widgets6* && $depends == *fonts-liberation2* ]] || { echo "Depends: $depends"; exit 1; }
+fields=$(dpkg-deb --field "$deb" Depends Recommends)
+[[ $fields == *libqt6widgets6* && $fields == *fonts-liberation2* && $fields == *"Recommends: qt6-wayland"* ]] ||
+    { echo "$fields"; exit 1; }
 dpkg-deb --extract "$deb" "$work/root"
 app_id=$(basename "$work"/root/usr/share/applications/*.desktop .desktop)
 for file in "metainfo/$app_id.metainfo.xml" "icons/hicolor/32x32/apps/$app_id.png" \
@@ -63,4 +64,4 @@ for flag in -D_FORTIFY_SOURCE= -fcf-protection -fstack-clash-protection; do
 done
 [[ $(objdump -d --disassemble=main "$first/build/app/keymint" | grep -A1 '<main>:') == *endbr64* ]] ||
     { echo "main begins without an endbr64 landing pad"; exit 1; }
-"$tree/tests/smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint"
+"$tree/tests/smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint" 1
