@@ -9,6 +9,7 @@
 #include "generation.h"
 #include "generatorform.h"
 #include "runtimeerror.h"
+#include "secretcopy.h"
 #include "ui_frmMain.h"
 
 #include <QDir>
@@ -97,6 +98,8 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
     auto save = new QShortcut(QKeySequence::Save, ui->Text1);
     save->setContext(Qt::WidgetShortcut);
     connect(save, &QShortcut::activated, this, [this] { run(&frmMain::Text1_DblClick); });
+    // A password copied out of the box asks clipboard managers to keep no copy of it.
+    keymint::markCopiesSecret(ui->Text1);
 
     m_mouseMoveProcedures = {
         {ui->Command1, &frmMain::Command1_MouseMove}, {ui->Text1, &frmMain::Text1_MouseMove},

@@ -1,11 +1,15 @@
 # What the checks on a real X server share, on Linux and under Wine: the server, waiting for a
 # window, and a user's pointer and eye on the main window. Sourced, not run.
 
-# Re-runs the calling script on a fresh Xvfb unless there is an X server already.
+# keymint_need_display <any|own> <arguments...>: re-runs the calling script on a fresh Xvfb
+# unless it has an X server already: any, or (own) one of its own, for a check that changes the
+# server's settings or its clipboard.
 keymint_need_display() {
-    [ -n "${DISPLAY:-}" ] ||
-        exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" "$0" "$@"
+    [ -n "${DISPLAY:-}" ] && [ "$1" = any -o -n "${KEYMINT_OWN_X:-}" ] || KEYMINT_OWN_X=1 exec \
+        xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" "$0" "${@:2}"
 }
+
+fail() { echo "FAIL: $*"; exit 1; }
 
 # keymint_wait_for <seconds> <command...>: until the command succeeds, polling.
 keymint_wait_for() {

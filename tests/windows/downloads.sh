@@ -7,7 +7,8 @@
 # in another order than by name (a folder listing's); a DLL that Keymint.exe needs and the zip
 # lacks; a window that does not open, or not at its size; a hint that does not follow the
 # pointer; a save that does not land whole, as one line with CR LF, in password.txt in the
-# folder Keymint was started in. An installer that asks for an administrator, or installs
+# folder Keymint was started in; a copy of the password without the three Windows formats that
+# keep it out of the clipboard history and the cloud clipboard, or with other values. An installer that asks for an administrator, or installs
 # elsewhere than the user's own programs folder; a shortcut missing, or with another target,
 # working folder or icon; no entry among the installed programs, or two after an upgrade, or
 # the old program left; an uninstall that leaves the program, its folder or the shortcut, or
@@ -15,10 +16,9 @@
 #   downloads.sh <Windows build folder>
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
-keymint_need_display "$@"
+keymint_need_display any "$@"
 build=$(realpath "$1")
 source_dir=$(realpath "$(dirname "$0")/../..")
-fail() { echo "FAIL: $*"; exit 1; }
 listed() { wine uninstaller --list | tr -d '\r' | grep '|||Keymint$' || true; }
 cmake --build "$build" --target keymint_downloads >/dev/null
 work=$(mktemp -d)
@@ -37,8 +37,17 @@ for file in Keymint.exe README.txt LICENSE.txt licences/Qt/LGPL-3.0-only.txt \
 done
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 wine Keymint.exe &
-keymint_use_window 2 >/dev/null
+window=$(keymint_use_window 2)
 keymint_check_list password.txt
+# As a clipboard manager does, the targets first: Wine maps a registered format's name only then.
+copy() { xclip -o -selection clipboard -t TARGETS >/dev/null 2>&1; for format in UTF8_STRING \
+    ExcludeClipboardContentFromMonitorProcessing CanIncludeInClipboardHistory \
+    CanUploadToCloudClipboard; do xclip -o -selection clipboard -t $format 2>/dev/null | xxd -p
+    done | tr '\n' ' '; }
+marked="$(tr -d '\r\n' <password.txt | xxd -p) 01000000 00000000 00000000 "
+# Ctrl+C on the password that the double-click selected, until the main window has the keyboard.
+keymint_wait_for 10 eval 'xdotool windowfocus --sync "$window" key ctrl+c && [ "$(copy)" = "$marked" ]' ||
+    fail "the copy carries $(copy), not $marked"
 
 msi=$build/Keymint-1.00-win64.msi
 [ "$(msiinfo export "$msi" Property | grep -c ALLUSERS)" = 0 ] || fail "the MSI installs for all users"
