@@ -6,9 +6,9 @@
 # Faults it catches: a build or source folder left in a program (-ffile-prefix-map dropped), a
 # time taken from the clock or a file rather than the changelog, a mode taken from the umask,
 # a member order taken from a folder listing. In the Debian package: a library or the font
-# missing from Depends, Wayland's Qt from Recommends; the desktop entry, metainfo, icon, manual page, copyright or changelog
-# missing; anything lintian warns of; a hardening flag dropped or not taking effect; a program
-# that does not start.
+# missing from Depends, Wayland's Qt from Recommends; the desktop entry, metainfo, icon, manual
+# page, copyright or changelog missing; anything lintian warns of; a hardening flag dropped or
+# not taking effect; a program that does not start.
 #   built-twice.sh <source> deb|windows
 set -euo pipefail
 tree=$1 kind=$2

@@ -19,13 +19,13 @@ window=$(keymint_window Tumblekey 10)
 keymint_check_size "$window" "$scale"
 [ -z "${3:-}" ] || import -window "$window" "$3"
 press() { xdotool windowfocus --sync "$window" key "$@"; }
+answer_added() { xdotool windowfocus --sync "$(keymint_window "Password Added" 10)" key Return; }
 # holds <selection> <text> <mark>: what the selection offers as text, and as the mark.
 holds() {
     cmp -s <(xclip -o -selection "$1") <(printf %s "$2") &&
         [ "$(xclip -o -selection "$1" -t x-kde-passwordManagerHint 2>/dev/null || true)" = "$3" ]
 }
-press Return ctrl+s
-xdotool windowfocus --sync "$(keymint_window "Password Added" 10)" key Return
+press Return ctrl+s && answer_added
 keymint_check_list password.txt && password=$(tr -d '\r\n' <password.txt)
 press ctrl+a ctrl+c
 for selection in clipboard primary; do
@@ -33,7 +33,7 @@ for selection in clipboard primary; do
         fail "the $selection selection is not the password, marked"
 done
 printf other | xclip -selection primary && printf other | xclip -selection clipboard
-press ctrl+s && xdotool windowfocus --sync "$(keymint_window "Password Added" 10)" key Return
+press ctrl+s && answer_added
 # By that round trip Keymint has seen the other copies. xclip offers its text as any target.
 holds primary other other && holds clipboard other other || fail "another program's copy taken over"
 press ctrl+a Menu # the box's context menu, a second window of Keymint's; then its Copy

@@ -8,10 +8,10 @@
 # lacks; a window that does not open, or not at its size; a hint that does not follow the
 # pointer; a save that does not land whole, as one line with CR LF, in password.txt in the
 # folder Keymint was started in; a copy of the password without the three Windows formats that
-# keep it out of the clipboard history and the cloud clipboard, or with other values. An installer that asks for an administrator, or installs
-# elsewhere than the user's own programs folder; a shortcut missing, or with another target,
-# working folder or icon; no entry among the installed programs, or two after an upgrade, or
-# the old program left; an uninstall that leaves the program, its folder or the shortcut, or
+# keep it out of the clipboard history and the cloud clipboard, or with other values. An
+# installer that asks for an administrator, or installs elsewhere than the user's own programs
+# folder; a shortcut missing, or with another target, working folder or icon; no entry among
+# the installed programs, or two after an upgrade, or the old program left; an uninstall that leaves the program, its folder or the shortcut, or
 # touches the password list in Documents.
 #   downloads.sh <Windows build folder>
 set -euo pipefail
