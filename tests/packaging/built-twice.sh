@@ -2,20 +2,22 @@
 # Builds the downloads of one kind as a release does, twice, and compares them byte for byte:
 # from two exports of the source in folders of different names and depths, one keeping the
 # files' times and one with the time of copying, under different time zones, locales and
-# umasks. A Debian package is then checked, and its program started on a real X server.
+# umasks. A Debian package is then checked, and (amd64) its program started on a real X server.
 # Faults it catches: a build or source folder left in a program (-ffile-prefix-map dropped), a
 # time taken from the clock or a file rather than the changelog, a mode taken from the umask,
 # a member order taken from a folder listing. In the Debian package: a library or the font
 # missing from Depends, Wayland's Qt from Recommends; the desktop entry, metainfo, icon, manual
 # page, copyright or changelog missing; anything lintian warns of; a hardening flag dropped or
 # not taking effect; a program that does not start.
-#   built-twice.sh <source> deb|windows
+#   built-twice.sh <source> deb|arm64|windows
 set -euo pipefail
 tree=$1 kind=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$tree/scripts/setup.sh"
-[ "$kind" = deb ] || source "$tree/scripts/windows-setup.sh"
+source "$tree/scripts/windows-setup.sh"
+source "$tree/scripts/chroot-setup.sh"
+source "$tree/scripts/arm64-setup.sh"
 source "$tree/scripts/release-setup.sh"
 source "$tree/tests/support/desktop.sh"
 
@@ -31,7 +33,7 @@ for a in "$first"/out/*; do
     cmp "$a" "$second/out/$(basename "$a")"
     echo "$(basename "$a"), built twice: the same bytes, sha256 $(sha256sum <"$a" | cut -c1-64)"
 done
-[ "$kind" = deb ] || exit 0
+[ "$kind" != windows ] || exit 0
 
 deb=$(ls "$first"/out/*.deb)
 fields=$(dpkg-deb --field "$deb" Depends Recommends)
@@ -46,22 +48,32 @@ done
 lintian --fail-on error,warning "$deb"
 echo "$(basename "$deb"): its files and dependencies, and lintian finds no error or warning"
 
-# Every line of Debian's hardening-check that can pass on amd64 passes. Left out: Fortify, since
-# Keymint's only copies come from the C++ library and Qt, sized at run time, so no call has a
-# checked variant to become; Branch Protection (Debian 13's check), arm64's kind of control flow
-# protection; and control flow itself where the C library's start files carry no CET mark
-# (Debian 12 and 13), since the linker then leaves every program unmarked. For those: every
-# source was compiled with the flag, and main begins with a landing pad.
+# Every line of Debian's hardening-check that can pass for the architecture passes. Left out:
+# Fortify, since Keymint's only copies come from the C++ library and Qt, sized at run time, so
+# no call has a checked variant to become. On amd64: Branch Protection (Debian 13's check),
+# arm64's kind of control-flow protection; and control flow itself where the C library's start
+# files carry no CET mark (Debian 12 and 13), since the linker then leaves every program
+# unmarked. On arm64: x86's control flow, and Debian 12's check knows no branch protection; its
+# stack clash line reads x86 instructions, so it can only say "unknown" there. For those: every
+# source was compiled with the flag, and main begins with a landing pad (endbr64; paciasp,
+# which is arm64's pointer signing and a BTI landing pad in one).
 # (Counts rather than grep -q: under pipefail, a writer cut off by grep -q's early exit would
 # turn a finding into a failure, or a failure into a pass.)
 options=(--nofortify)
-grep -q nobranchprotection "$(command -v hardening-check)" && options+=(--nobranchprotection)
-[ "$(readelf -n "$(g++ -print-file-name=Scrt1.o)" | grep -c IBT)" != 0 ] || options+=(--nocfprotection)
+if [ "$kind" = deb ]; then
+    flags=(-fcf-protection) landing=endbr64 objdump=objdump
+    grep -q nobranchprotection "$(command -v hardening-check)" && options+=(--nobranchprotection)
+    [ "$(readelf -n "$(g++ -print-file-name=Scrt1.o)" | grep -c IBT)" != 0 ] || options+=(--nocfprotection)
+else
+    flags=(-mbranch-protection=standard) landing=paciasp objdump=aarch64-linux-gnu-objdump
+    options+=(--nocfprotection)
+fi
 hardening-check "${options[@]}" "$work/root/usr/bin/keymint"
-for flag in -D_FORTIFY_SOURCE= -fcf-protection -fstack-clash-protection; do
+for flag in -D_FORTIFY_SOURCE= -fstack-clash-protection "${flags[@]}"; do
     [ "$(grep '"command"' "$first/build/compile_commands.json" | grep -c -v -- "$flag")" = 0 ] ||
         { echo "a source was compiled without $flag"; exit 1; }
 done
-[[ $(objdump -d --disassemble=main "$first/build/app/keymint" | grep -A1 '<main>:') == *endbr64* ]] ||
-    { echo "main begins without an endbr64 landing pad"; exit 1; }
+[[ $($objdump -d --disassemble=main "$first/build/app/keymint" | grep -A1 '<main>:') == *$landing* ]] ||
+    { echo "main begins without a $landing landing pad"; exit 1; }
+[ "$kind" = deb ] || { echo "(started in a fresh arm64 Debian: tests/fresh-debian.sh bookworm arm64)"; exit 0; }
 "$tree/tests/smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint" 1

@@ -57,10 +57,3 @@ keymint_check_list() {
         [ "$(stat -c %s "$1")" = 7 ] || { echo "not one line of five letters:"; od -c "$1"; return 1; }
     echo "$1: $(tr -d '\r\n' <"$1"), one line"
 }
-
-# keymint_export_source <tree>: a tar of the source, as a tarball of it holds it (no .git, no
-# build folders, no releases), on standard output.
-keymint_export_source() {
-    tar -C "$1" --exclude=./.git --exclude='./build*' --exclude=./release --exclude=./.cache \
-        --exclude=./password.txt -cf - .
-}
