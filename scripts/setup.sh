@@ -12,7 +12,8 @@ KEYMINT_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, Qt Test, moc and uic
     libgl-dev                           # Qt's CMake package looks for OpenGL
     fonts-liberation2                   # Liberation Sans stands in for Arial
-    xvfb xauth xdotool xclip x11-xserver-utils    # the smoke test on a real X server
+    xvfb xauth xdotool xclip x11-xserver-utils imagemagick  # the smoke test on a real X server
+    qt6-wayland sway wtype grim wl-clipboard jq   # and on a real Wayland compositor
     libbenchmark-dev pwgen              # the benchmarks and their baseline
     clang-format clang-tidy             # formatting and static analysis
     desktop-file-utils appstream        # desktop entry and metainfo checks

@@ -76,4 +76,4 @@ done
 [[ $($objdump -d --disassemble=main "$first/build/app/keymint" | grep -A1 '<main>:') == *$landing* ]] ||
     { echo "main begins without a $landing landing pad"; exit 1; }
 [ "$kind" = deb ] || { echo "(started in a fresh arm64 Debian: tests/fresh-debian.sh bookworm arm64)"; exit 0; }
-"$tree/tests/smoke/x11-window-appears.sh" "$work/root/usr/bin/keymint" 1
+"$tree/tests/smoke/desktop-window.sh" x11 "$work/root/usr/bin/keymint" "$app_id" 1
