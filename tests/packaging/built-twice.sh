@@ -11,7 +11,7 @@
 # not taking effect; a program that does not start.
 #   built-twice.sh <source> deb|arm64|windows
 set -euo pipefail
-tree=$1 kind=$2
+tree=$(realpath "$1") kind=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$tree/scripts/setup.sh"
