@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 // Start-up: the main window only; the dialogs are made when first asked for.
 // Keymint takes no command-line arguments and reads no settings.
 int main(int argc, char *argv[])
@@ -23,5 +25,13 @@ int main(int argc, char *argv[])
     frmMain mainWindow(
         {.random = &random, .messages = &messages, .passwordList = &passwordList, .end = &end});
     mainWindow.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // Debian 12's Qt for Wayland can hang for good while it takes its connection down (its
+    // event thread waits for a read that never comes), which would leave an unseen Keymint
+    // behind with the last password in its memory. Every window is closed and every saved line
+    // is on disk by now, and a Wayland client hands its clipboard to no one at exit, so there
+    // the program ends here, without that teardown.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        std::_Exit(exitCode);
+    return exitCode;
 }
