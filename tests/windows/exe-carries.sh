@@ -32,8 +32,10 @@ ProductVersion 1.00 VarFileInfo Translation" ] || fail "has other version inform
 icon=$(dirname "$0")/../../ui/icons/keymint.ico
 cmp -s -n "$(stat -c %s "$icon")" "$icon" <(wrestool --extract --type=14 "$exe") ||
     fail "carries another icon than ui/icons/keymint.ico"
+# A folder where a path begins: a source folder /keymint is no part of :/icons/keymint.png.
 for folder in "$@"; do
-    [ "$(cat <(strings -a "$exe") <(strings -a -el "$exe") | grep -c -F "$folder")" = 0 ] ||
+    pattern="(^|[^[:alnum:]._-])$(sed 's/[].*^$()+?{}|\\[]/\\&/g' <<<"$folder")"
+    [ "$(cat <(strings -a "$exe") <(strings -a -el "$exe") | grep -c -E "$pattern")" = 0 ] ||
         fail "carries a folder of the build machine: $folder"
 done
 echo "Keymint.exe: a hardened GUI program, imports $(echo $dlls), version 1.00, the key icon"
