@@ -52,6 +52,12 @@ keymint_build() {
     cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
 }
 
+# keymint_emulated: true in an arm64 system that qemu runs on another kind of machine, where
+# programs read the host's /proc/cpuinfo, which lacks the "CPU implementer" of every arm64 one.
+keymint_emulated() {
+    [ "$(uname -m)" = aarch64 ] && ! grep -q "CPU implementer" /proc/cpuinfo
+}
+
 # A second build with AddressSanitizer and UndefinedBehaviorSanitizer, for the tests only.
 keymint_build_sanitized() {
     cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=Debug \
