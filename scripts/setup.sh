@@ -48,7 +48,10 @@ keymint_install_missing() {
 }
 
 keymint_build() {
-    cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release
+    local scale=1
+    ! keymint_emulated || scale=10 # under qemu everything takes many times longer
+    cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release \
+        -DKEYMINT_TIME_SCALE=$scale
     cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
 }
 
