@@ -32,7 +32,7 @@ keymint_cached_base() {
     local release=$1 arch=$2 name root
     name=debian-$release$([ "$arch" = amd64 ] || echo "-$arch")-minbase
     if [ ! -f "$KEYMINT_CACHE/$name.tar" ]; then
-        keymint_install_missing debootstrap
+        keymint_install_missing debootstrap >&2 # what this prints is the path alone
         root=$(mktemp -d /var/tmp/keymint-base.XXXXXX) && mkdir -p "$KEYMINT_CACHE"
         if [ "$arch" = amd64 ]; then
             debootstrap --variant=minbase "$release" "$root" "$(keymint_debian_mirror)" >&2
