@@ -47,18 +47,18 @@ keymint_install_missing() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# keymint_emulated: true in an arm64 system that qemu runs on another kind of machine, where
+# programs read the host's /proc/cpuinfo, which lacks the "CPU implementer" of every arm64 one.
+keymint_emulated() {
+    [ "$(uname -m)" = aarch64 ] && ! grep -q "CPU implementer" /proc/cpuinfo
+}
+
 keymint_build() {
     local scale=1
     ! keymint_emulated || scale=10 # under qemu everything takes many times longer
     cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release \
         -DKEYMINT_TIME_SCALE=$scale
     cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
-}
-
-# keymint_emulated: true in an arm64 system that qemu runs on another kind of machine, where
-# programs read the host's /proc/cpuinfo, which lacks the "CPU implementer" of every arm64 one.
-keymint_emulated() {
-    [ "$(uname -m)" = aarch64 ] && ! grep -q "CPU implementer" /proc/cpuinfo
 }
 
 # A second build with AddressSanitizer and UndefinedBehaviorSanitizer, for the tests only.
