@@ -18,7 +18,7 @@ keymint_arm64_build_system() {
     keymint_new_system "$root" bookworm
     keymint_enable_qemu # the test programs run in it
     if [ -f "$cache" ]; then
-        tar --numeric-owner -C "$root" -xf "$cache"
+        keymint_unpack_system "$cache" "$root"
         return
     fi
     keymint_inside "$root" bash -c "dpkg --add-architecture arm64 && apt-get update -q &&

@@ -34,6 +34,7 @@ keymint_cached_base() {
     if [ ! -f "$KEYMINT_CACHE/$name.tar" ]; then
         keymint_install_missing debootstrap >&2 # what this prints is the path alone
         root=$(mktemp -d /var/tmp/keymint-base.XXXXXX) && mkdir -p "$KEYMINT_CACHE"
+        chmod 0755 "$root" # mktemp's 0700 would become the new system's /
         if [ "$arch" = amd64 ]; then
             debootstrap --variant=minbase "$release" "$root" "$(keymint_debian_mirror)" >&2
         else # the second stage runs the new system's own programs, under qemu
@@ -48,6 +49,13 @@ keymint_cached_base() {
     echo "$KEYMINT_CACHE/$name.tar"
 }
 
+# keymint_unpack_system <tar> <folder>: a system's files unpacked there, its / then open to
+# every user as an installed Debian's is, even from a base cached with a private /.
+keymint_unpack_system() {
+    tar --numeric-owner -C "$2" -xf "$1"
+    chown 0:0 "$2" && chmod 0755 "$2"
+}
+
 # keymint_new_system <folder> <release> [architecture]: a fresh system there, from the cached
 # base, with /proc, /sys and /dev mounted and apt's downloads kept in the cache. The caller
 # unmounts them (keymint_remove_systems).
@@ -57,7 +65,7 @@ keymint_new_system() {
     archives=${base%-minbase.tar}-archives
     [ "$arch" = amd64 ] || keymint_enable_qemu
     mkdir -p "$root" "$archives"
-    tar --numeric-owner -C "$root" -xf "$base"
+    keymint_unpack_system "$base" "$root"
     cp /etc/resolv.conf "$root/etc/"
     mount -t proc proc "$root/proc" && mount -t sysfs sys "$root/sys"
     mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"

@@ -9,9 +9,10 @@
 # the package that this Debian 12 machine builds for it (package-only: that part alone).
 # Each start of Keymint is used as a user would: Enter generates, Ctrl+S saves a line to
 # password.txt in the folder it was started in, "Exit" ends it.
-# Faults it catches: a program that the scripts or tests call and no install step brings; a
-# script that needs .git or git; a check that fails with the other release's or architecture's
-# tools; a package whose dependencies the other release cannot meet, or that does not run.
+# Faults it catches: a fresh system whose / only root may enter; a program that the scripts or
+# tests call and no install step brings; a script that needs .git or git; a check that fails
+# with the other release's or architecture's tools; a package whose dependencies the other
+# release cannot meet, or that does not run.
 # The base systems, and the packages apt fetches into them, are cached outside the tree in
 # ${XDG_CACHE_HOME:-~/.cache}/keymint, as Qt for Windows is. Needs root.
 #   fresh-debian.sh bookworm|trixie [amd64|arm64] [package-only]
@@ -44,8 +45,19 @@ start_and_exit() {
     wait $! && echo "\"Exit\" ended it"
 }
 
+# check_open_root <system>: its / is open as an installed Debian's is, so that a user other
+# than root can run a program in it (the Wayland check's user must).
+check_open_root() {
+    local mode
+    mode=$(stat -c '%a %u:%g' "$1")
+    [ "$mode" = "755 0:0" ] || { echo "FAIL: the fresh system's / is $mode, not 755 0:0"; return 1; }
+    chroot --userspec=nobody:nogroup "$1" /bin/true ||
+        { echo "FAIL: a user other than root cannot start a program in the fresh system"; return 1; }
+}
+
 if [ -z "$only_package" ]; then
     keymint_new_system "$work/root" "$release" "$arch"
+    check_open_root "$work/root"
     mkdir "$work/root/keymint"
     keymint_export_source "$tree" | tar -x -C "$work/root/keymint"
     echo "== Debian $release for $arch, fresh: the README's run command, then its test command"
@@ -65,6 +77,7 @@ if [ "$release" = trixie ] || [ "$arch" = arm64 ]; then
     keymint_release_$([ "$arch" = arm64 ] && echo arm64 || echo deb) "$tree" "$work/host-build" \
         "$work/other"
     keymint_new_system "$work/other" "$release" "$arch"
+    check_open_root "$work/other"
     keymint_inside "$work/other" bash -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends ./keymint_1.00_'"$arch"'.deb'
     start_and_exit "$work/other/password.txt" keymint_inside "$work/other" keymint
