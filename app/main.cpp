@@ -3,6 +3,7 @@
 #include "qtmessageboxes.h"
 #include "qtprogramend.h"
 #include "systemrandomsource.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KEYMINT_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYMINT_APP_ID));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // In the session's language where Keymint has a translation, else in English.
+    const keymint::Translations translations(keymint::translationFor(keymint::sessionLanguages()),
+                                             keymint::qtTranslationsFolder());
 
     keymint::SystemRandomSource random;
     keymint::QtMessageBoxes messages;

@@ -1,6 +1,7 @@
 #include "passwordlistfile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -149,10 +150,11 @@ std::optional<PasswordListError> PasswordListFile::appendLine(const QString &tex
     // encoding would change is refused whole rather than written changed.
     const std::optional<QByteArray> encoded = inSystemEncoding(text);
     if (!encoded)
-        return PasswordListError{.filePath = path,
-                                 .reason =
-                                     QStringLiteral("The text holds characters that the "
-                                                    "password list's encoding cannot store.")};
+        return PasswordListError{
+            .filePath = path,
+            .reason = QCoreApplication::translate(
+                "PasswordListFile",
+                "The text holds characters that the password list's encoding cannot store.")};
     if (auto reason = appendToFile(path, *encoded + "\r\n"))
         return PasswordListError{.filePath = path, .reason = *reason};
     return std::nullopt;

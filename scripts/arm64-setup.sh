@@ -10,11 +10,16 @@ KEYMINT_ARM64_BUILD_PACKAGES=(
     crossbuild-essential-arm64 cmake make dpkg-dev file   # the cross compiler and the package
     qt6-base-dev qt6-base-dev-tools     # the build machine's Qt, whose moc and uic run
     qt6-base-dev:arm64 libgl-dev:arm64  # and the arm64 Qt that Keymint is built against
+    qt6-l10n-tools qt6-translations-l10n  # lrelease, and Qt's own texts for the tests
+    fonts-liberation2 fonts-noto-core fonts-noto-cjk  # the fonts the tests measure texts in
 )
 
 # keymint_arm64_build_system <folder>: the build system there, from the cache once it is made.
 keymint_arm64_build_system() {
-    local root=$1 cache=$KEYMINT_CACHE/debian-bookworm-arm64-cross.tar
+    # Named after what it holds, so that a change of the list never takes an older system.
+    local root=$1 cache
+    cache=$KEYMINT_CACHE/debian-bookworm-arm64-cross-$(echo "${KEYMINT_ARM64_BUILD_PACKAGES[*]}" |
+        md5sum | cut -c 1-8).tar
     keymint_new_system "$root" bookworm
     keymint_enable_qemu # the test programs run in it
     if [ -f "$cache" ]; then

@@ -45,14 +45,11 @@ start_and_exit() {
     wait $! && echo "\"Exit\" ended it"
 }
 
-# check_open_root <system>: its / is open as an installed Debian's is, so that a user other
-# than root can run a program in it (the Wayland check's user must).
+# check_open_root <system>: its / open as an installed Debian's is, so that a user other than
+# root can run a program in it (the Wayland check's user must).
 check_open_root() {
-    local mode
-    mode=$(stat -c '%a %u:%g' "$1")
-    [ "$mode" = "755 0:0" ] || { echo "FAIL: the fresh system's / is $mode, not 755 0:0"; return 1; }
-    chroot --userspec=nobody:nogroup "$1" /bin/true ||
-        { echo "FAIL: a user other than root cannot start a program in the fresh system"; return 1; }
+    [ "$(stat -c '%a %u:%g' "$1")" = "755 0:0" ] && chroot --userspec=nobody:nogroup "$1" true ||
+        { echo "FAIL: the fresh system's / is $(stat -c '%a' "$1"), closed to other users"; return 1; }
 }
 
 if [ -z "$only_package" ]; then

@@ -12,4 +12,15 @@ void applyDesignFontSize(QWidget *form)
     form->setFont(font);
 }
 
+void mirrorForRightToLeft(QWidget *form)
+{
+    if (form->layoutDirection() != Qt::RightToLeft)
+        return;
+    for (QWidget *control : form->findChildren<QWidget *>()) {
+        if (!control->isWindow())
+            control->move(control->parentWidget()->width() - control->x() - control->width(),
+                          control->y());
+    }
+}
+
 } // namespace keymint

@@ -9,4 +9,9 @@ namespace keymint
 // size is set here; it reaches every control, and each keeps its own weight.
 void applyDesignFontSize(QWidget *form);
 
+// In a right-to-left language every control of the form takes the mirror image of its place
+// within its parent, as a form does on a right-to-left Windows. Qt mirrors what layouts place,
+// and the text in each control, but not controls placed by coordinates, as the forms' are.
+void mirrorForRightToLeft(QWidget *form);
+
 } // namespace keymint

@@ -87,6 +87,7 @@ frmMain::frmMain(const keymint::FormServices &services, QWidget *parent)
     keymint::keepCharacterCellsFromScreenReaders();
     ui->setupUi(this);
     keymint::applyDesignFontSize(this);
+    keymint::mirrorForRightToLeft(this);
     m_generatorControls = std::make_unique<GeneratorControls>(*this, *ui);
 
     connectClick(ui->Command1, &frmMain::Command1_Click);
@@ -143,14 +144,14 @@ void frmMain::Text1_DblClick()
     if (failure) {
         // Nothing is lost: the password stays in the box and the program goes on.
         m_services.messages->error(
-            this, QStringLiteral("Password Not Added"),
-            QStringLiteral("Your password could not be added to your password list,\n%1:\n\n%2")
+            this, tr("Password Not Added"),
+            tr("Your password could not be added to your password list,\n%1:\n\n%2")
                 .arg(QDir::toNativeSeparators(failure->filePath), failure->reason));
         return;
     }
     m_services.messages->information(
-        this, QStringLiteral("Password Added"),
-        QStringLiteral("Your password has been added to the end of your password list."));
+        this, tr("Password Added"),
+        tr("Your password has been added to the end of your password list."));
 }
 
 void frmMain::cmdHowto_Click()
@@ -180,42 +181,42 @@ void frmMain::Form_MouseMove()
 
 void frmMain::Command1_MouseMove()
 {
-    showHint(QStringLiteral("Generate a password!"));
+    showHint(tr("Generate a password!"));
 }
 
 void frmMain::Text1_MouseMove()
 {
-    showHint(QStringLiteral("Copy new password from here"));
+    showHint(tr("Copy new password from here"));
 }
 
 void frmMain::Slider1_MouseMove()
 {
-    showHint(QStringLiteral("Select the number of characters to generate"));
+    showHint(tr("Select the number of characters to generate"));
 }
 
 void frmMain::Check1_MouseMove()
 {
-    showHint(QStringLiteral("Determines whether numbers are used as well"));
+    showHint(tr("Determines whether numbers are used as well"));
 }
 
 void frmMain::cmdHowto_MouseMove()
 {
-    showHint(QStringLiteral("Click here for How To information"));
+    showHint(tr("Click here for How To information"));
 }
 
 void frmMain::cmdHowit_MouseMove()
 {
-    showHint(QStringLiteral("Click here to see how it's done"));
+    showHint(tr("Click here to see how it's done"));
 }
 
 void frmMain::cmdAbout_MouseMove()
 {
-    showHint(QStringLiteral("Learn about the program"));
+    showHint(tr("Learn about the program"));
 }
 
 void frmMain::cmdExit_MouseMove()
 {
-    showHint(QStringLiteral("Exit Tumblekey"));
+    showHint(tr("Exit Tumblekey"));
 }
 
 void frmMain::lbl2_MouseMove()

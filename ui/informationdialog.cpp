@@ -23,6 +23,7 @@ InformationDialog::InformationDialog(const keymint::FormServices &services)
 void InformationDialog::finishLoading(QPushButton *command1)
 {
     keymint::applyDesignFontSize(this);
+    keymint::mirrorForRightToLeft(this);
     connect(command1, &QPushButton::clicked, this,
             [this] { keymint::runEventProcedure(this, m_services, [this] { Command1_Click(); }); });
 }

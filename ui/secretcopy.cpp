@@ -97,9 +97,11 @@ private:
     void showMenu(const QPoint &at)
     {
         QMenu *menu = m_box->createStandardContextMenu();
+        // Found by Qt's own words for them, in whatever language Qt speaks.
+        const auto qtWords = [](const char *english) { return QLineEdit::tr(english); };
         for (QAction *action : menu->actions()) {
-            const bool isCopy = action->text().startsWith(QLineEdit::tr("&Copy"));
-            if (!isCopy && !action->text().startsWith(QLineEdit::tr("Cu&t")))
+            const bool isCopy = action->text().startsWith(qtWords("&Copy"));
+            if (!isCopy && !action->text().startsWith(qtWords("Cu&t")))
                 continue;
             disconnect(action, &QAction::triggered, m_box, nullptr);
             connect(action, &QAction::triggered, this,

@@ -7,9 +7,9 @@
 # Faults it catches: a build or source folder left in a program (-ffile-prefix-map dropped), a
 # time taken from the clock or a file rather than the changelog, a mode taken from the umask,
 # a member order taken from a folder listing. In the Debian package: a library or the font
-# missing from Depends, Wayland's Qt from Recommends; the desktop entry, metainfo, icon, manual
-# page, copyright or changelog missing; anything lintian warns of; a hardening flag dropped or
-# not taking effect; a program that does not start.
+# missing from Depends, Wayland's Qt or Qt's translations from Recommends; the desktop entry,
+# metainfo, icon, manual page, copyright or changelog missing; anything lintian warns of; a
+# hardening flag dropped or not taking effect; a program that does not start.
 #   built-twice.sh <source> deb|arm64|windows
 set -euo pipefail
 tree=$(realpath "$1") kind=$2
@@ -38,7 +38,8 @@ done
 
 deb=$(ls "$first"/out/*.deb)
 fields=$(dpkg-deb --field "$deb" Depends Recommends)
-[[ $fields == *libqt6widgets6* && $fields == *fonts-liberation2* && $fields == *"Recommends: qt6-wayland"* ]] ||
+[[ $fields == *libqt6widgets6* && $fields == *fonts-liberation2* &&
+   $fields == *"Recommends: qt6-wayland, qt6-translations-l10n"* ]] ||
     { echo "$fields"; exit 1; }
 dpkg-deb --extract "$deb" "$work/root"
 app_id=$(basename "$work"/root/usr/share/applications/*.desktop .desktop)

@@ -8,7 +8,8 @@
 # the context menu's Copy) without the mark for clipboard managers, or with other text than the
 # password saved; on X11, another program's copy taken over. Headless sway has no pointer, so
 # hints are not checked there; sway refuses to run as root, so root runs it as a user that this
-# check makes and removes.
+# check makes and removes. In another language, as a desktop session sets it: the "Password
+# Added" box not under its translated title.
 #   desktop-window.sh x11|wayland <keymint executable> <app id> <scale, 1 or 2> [screenshot.png]
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
@@ -18,14 +19,19 @@ if [ "$1" = wayland ] && [ "$(id -u)" = 0 ] && keymint_emulated; then
     exit 77 # and sway refuses to run as root
 fi
 [ "$1" = wayland ] || keymint_need_display own "$@"
-platform=$1 id=$3 scale=$4 run=$(mktemp -d) as=() user=""
+platform=$1 id=$3 scale=$4 run=$(mktemp -d) as=() user="" added="Password Added"
+language=${LANGUAGE:-${LC_ALL:-${LANG:-en}}}
+translation=$(dirname "$0")/../../translations/keymint_${language%%_*}.ts
+[ ! -f "$translation" ] || added=$(grep -A1 ">$added<" "$translation" | sed -n 's|.*ion>\(.*\)</.*|\1|p')
 trap 'set +e; exec 3>&-; kill $(jobs -p) 2>/dev/null; wait; [ -z "$user" ] || userdel "$user"
       rm -rf "$run"' EXIT
 install -m 755 "$2" "$run/keymint" && cd "$run"
 if [ "$platform" = x11 ]; then
     [ "$scale" = 1 ] || xrdb -merge <<<"Xft.dpi: $((96 * scale))" # as a desktop's settings do
     QT_QPA_PLATFORM=xcb ./keymint & pid=$!
-    shown() { window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1) && [ -n "$window" ]; }
+    # By the title as the program wrote it: xdotool's search reads titles in its own locale.
+    shown() { window=$(for id in $(xdotool search --onlyvisible --class Keymint); do
+        [ "$(xdotool getwindowname "$id")" != "$1" ] || echo "$id"; done | head -n 1) && [ -n "$window" ]; }
     press() { xdotool windowfocus --sync "$window" key "$@"; }
     offered() { xclip -o -selection "$1" -t "${2:-UTF8_STRING}"; }
     shot() { import -window "$window" "$1"; }
@@ -61,7 +67,7 @@ holds() {
 }
 # answer_added: Enter on the "Password Added" box, once it has the keyboard; then the main window.
 answer_added() {
-    keymint_wait_for 10 shown "Password Added" true && press Return &&
+    keymint_wait_for 10 shown "$added" true && press Return &&
         keymint_wait_for 10 shown Tumblekey true
 }
 keymint_wait_for 20 shown Tumblekey || fail "no window Tumblekey, app id $id"
@@ -82,8 +88,8 @@ if [ "$platform" = x11 ]; then
     holds primary other other && holds clipboard other other || fail "another program's copy taken over"
     press ctrl+a Menu # the box's context menu, a second window of Keymint's; then its Copy
     keymint_wait_for 5 eval '[ "$(xdotool search --onlyvisible --class Keymint | wc -l)" = 2 ]' &&
-        xdotool key c && keymint_wait_for 5 holds clipboard "$password" secret ||
-        fail "the context menu's Copy is not the password, marked"
+        xdotool key Down Down Return && keymint_wait_for 5 holds clipboard "$password" secret ||
+        fail "the context menu's Copy (Cut, then Copy) is not the password, marked"
 fi
 press Tab Tab Tab Tab Tab space # from the box to "Exit"
 keymint_wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail '"Exit" did not end it'

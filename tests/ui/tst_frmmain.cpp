@@ -3,22 +3,93 @@
 // clicks not shown, or its keyboard moves shown; a save not confirmed, a failed one confirmed or
 // ending the program, Ctrl+S not saving; a hint on the wrong control, one cleared over the
 // frame; an error that does not end the program; a second copy of a dialog, a modal or owned
-// one, one that "OK" hides instead of unloading; the program going on after "Exit".
+// one, one that "OK" hides instead of unloading; the program going on after "Exit". In each
+// language: a text left in English (not marked for translation, or the translation not loaded),
+// a text wider than its control or wrapped beyond its height, a right-to-left form not mirrored
+// or a left-to-right one mirrored, Qt's own texts in English.
+// (The box's menu in another language, and its marked copy: on X11, in German and Arabic.)
 
 #include "fakes.h"
+#include "frmAbout.h"
+#include "frmHowit.h"
+#include "frmHowto.h"
 #include "frmMain.h"
 #include "qtprogramend.h"
 #include "systemrandomsource.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <limits>
 
 using namespace keymint;
+
+namespace
+{
+
+const FormServices NoServices{};
+
+// Whether the text of a label or button is wider than its room, or wraps beyond it.
+bool overflows(const QWidget *control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    QStyleOptionButton option;
+    option.initFrom(control);
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return !option.rect.contains(metrics.boundingRect(
+            option.rect, int(label->alignment()) | Qt::TextWordWrap * label->wordWrap(),
+            label->text()));
+    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    const auto room = qobject_cast<const QCheckBox *>(control) ? QStyle::SE_CheckBoxContents
+                                                               : QStyle::SE_PushButtonContents;
+    return button != nullptr &&
+           metrics.horizontalAdvance(button->text()) >
+               control->style()->subElementRect(room, &option, control).width();
+}
+
+// Every form in the language installed now, each hint brought up by the mouse: every text and
+// place by where it shows ("frmMain.cmdExit.text", "frmMain.Text1-hint.text"), places as in a
+// left-to-right window. A text that does not fit fails the test.
+QVariantMap showEverything()
+{
+    QVariantMap shown;
+    const auto record = [&](const QString &where, const QWidget *control) {
+        for (const char *property : {"text", "title", "windowTitle", "toolTip", "accessibleName"})
+            shown[where + "." + property] = control->property(property);
+        QRect place = control->geometry();
+        if (control->isRightToLeft())
+            place.moveLeft(control->parentWidget()->width() - place.right() - 1);
+        shown[where + ".place"] = place;
+        if (overflows(control))
+            QTest::qFail(qPrintable(where + " does not fit"), __FILE__, __LINE__);
+    };
+    const std::unique_ptr<QWidget> forms[] = {
+        std::make_unique<frmMain>(NoServices), std::make_unique<frmHowto>(NoServices),
+        std::make_unique<frmHowit>(NoServices), std::make_unique<frmAbout>(NoServices)};
+    for (const auto &form : forms) {
+        form->show();
+        // Every control but the hidden character cells.
+        const auto controls = form->findChildren<QWidget *>(QRegularExpression("^(?!char\\d)"));
+        const auto *hints = form->findChild<QLabel *>(QStringLiteral("lblinfo"));
+        for (QWidget *control : controls) {
+            const QString where = form->objectName() + "." + control->objectName();
+            record(where, control);
+            if (hints != nullptr && QTest::qWaitForWindowActive(form.get()))
+                QTest::mouseMove(control), record(where + "-hint", hints);
+        }
+        shown[form->objectName() + ".windowTitle"] = form->windowTitle();
+    }
+    return shown;
+}
+
+} // namespace
 
 // The test is also the window's services, and records what it was asked: no modal loop, no
 // file, no end of the test program.
@@ -125,38 +196,32 @@ private slots:
         QVERIFY(text("Text1") == lines[1] && !exitCode); // the password kept, the program on
     }
 
-    void hintFollowsTheMouse_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("hint");
-        // clang-format off
-        QTest::newRow("Generate") << "Command1" << "Generate a password!";
-        QTest::newRow("password") << "Text1" << "Copy new password from here";
-        QTest::newRow("slider") << "Slider1" << "Select the number of characters to generate";
-        QTest::newRow("check box") << "Check1" << "Determines whether numbers are used as well";
-        QTest::newRow("How To") << "cmdHowto" << "Click here for How To information";
-        QTest::newRow("How it works") << "cmdHowit" << "Click here to see how it's done";
-        QTest::newRow("About") << "cmdAbout" << "Learn about the program";
-        QTest::newRow("Exit") << "cmdExit" << "Exit Tumblekey";
-        QTest::newRow("length display") << "lbl2" << "";
-        QTest::newRow("hint label") << "lblinfo" << "";
-        QTest::newRow("frame's edge") << "Frame1" << "earlier";
-        QTest::newRow("bare window") << "frmMain" << "";
-        // clang-format on
-    }
-    // Written anew on every move, whatever the label shows.
+    // Written anew on every move, whatever the label shows; kept over the frame's edge, which
+    // stands for the text inside it too; cleared over the bare window between the frame and
+    // "Generate".
     void hintFollowsTheMouse()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, hint);
-        QTest::mouseMove(m_window.get(), {1, 1}); // Qt drops a move to where the mouse is
-        control("lblinfo")->setProperty("text", "earlier");
-        QWidget *over = name == "frmMain" ? m_window.get() : control(name);
-        // The bare window between the frame and "Generate"; the directions frame on its edge,
-        // which stands for the text inside it too.
+        const std::pair<const char *, const char *> hints[] = {
+            {"Command1", "Generate a password!"},
+            {"Text1", "Copy new password from here"},
+            {"Slider1", "Select the number of characters to generate"},
+            {"Check1", "Determines whether numbers are used as well"},
+            {"cmdHowto", "Click here for How To information"},
+            {"cmdHowit", "Click here to see how it's done"},
+            {"cmdAbout", "Learn about the program"},
+            {"cmdExit", "Exit Tumblekey"},
+            {"lbl2", ""},
+            {"lblinfo", ""},
+            {"Frame1", "earlier"},
+            {"frmMain", ""}};
         const QHash<QString, QPoint> spots{{"frmMain", {300, 100}}, {"Frame1", {2, 2}}};
-        QTest::mouseMove(over, spots.value(name, over->rect().center()));
-        QCOMPARE(text("lblinfo"), hint);
+        for (const auto &[name, hint] : hints) {
+            QTest::mouseMove(m_window.get(), {1, 1}); // Qt drops a move to where the mouse is
+            control("lblinfo")->setProperty("text", "earlier");
+            QWidget *over = name == QLatin1String("frmMain") ? m_window.get() : control(name);
+            QTest::mouseMove(over, spots.value(name, over->rect().center()));
+            QVERIFY2(text("lblinfo") == hint, name);
+        }
     }
 
     void runTimeErrorIsReportedAndEndsTheProgram()
@@ -194,6 +259,33 @@ private slots:
         click("cmdExit");
         QVERIFY(shown("Tumblekey").isEmpty() && shown("How to...").isEmpty());
         QCOMPARE(QApplication::exec(), EXIT_SUCCESS);
+    }
+
+    void everyTextTranslatedFitsAndIsPlaced_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList())
+            QTest::newRow(qPrintable(file)) << file.sliced(8).chopped(3);
+    }
+    void everyTextTranslatedFitsAndIsPlaced()
+    {
+        QFETCH(QString, language);
+        const QVariantMap english = showEverything();
+        QTranslator catalogue;
+        QVERIFY(catalogue.load("keymint_" + language, ":/i18n"));
+        const Translations translations(language, qtTranslationsFolder());
+        const QVariantMap translated = showEverything();
+        QVERIFY2(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy", "Qt's in English");
+        for (const auto &[where, value] : english.asKeyValueRange()) {
+            const QString text = value.toString(), context = where.section('.', 0, 0);
+            QVariant expected = value; // places, numbers, the name on the window stay
+            if (value.typeId() == QMetaType::QString &&
+                text.contains(QRegularExpression("\\p{L}")) && text != "Tumblekey")
+                expected = catalogue.translate(qPrintable(context), qPrintable(text));
+            QVERIFY2(translated[where] == expected &&
+                         expected.toString().isEmpty() == text.isEmpty(),
+                     qPrintable(where + ": " + translated[where].toString()));
+        }
     }
 };
 
