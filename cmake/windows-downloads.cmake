@@ -45,23 +45,23 @@ file(SHA256 ${stage}/${name}/Keymint.exe program)
 string(UUID product_code NAMESPACE ${upgrade_code} NAME "product ${VERSION}" TYPE SHA1 UPPER)
 string(UUID package_code NAMESPACE ${upgrade_code} NAME "package ${VERSION} ${program}"
        TYPE SHA1 UPPER)
-list(FILTER files INCLUDE REGEX "/licences/|/LICENSE.txt$")
+list(FILTER files INCLUDE REGEX "/licences/|/translations/|/LICENSE.txt$")
 list(TRANSFORM files REPLACE "^${name}/" "")
 list(JOIN files "\n" listing)
 file(WRITE ${OUTPUT_DIR}/msi-files.txt "${listing}\n")
 execute_process(COMMAND wixl-heat --prefix "" --directory-ref INSTALLDIR
-                        --component-group Licences --var var.Stage
-                INPUT_FILE ${OUTPUT_DIR}/msi-files.txt OUTPUT_FILE ${OUTPUT_DIR}/licences.wxs
+                        --component-group BesideTheProgram --var var.Stage
+                INPUT_FILE ${OUTPUT_DIR}/msi-files.txt OUTPUT_FILE ${OUTPUT_DIR}/beside.wxs
                 COMMAND_ERROR_IS_FATAL ANY)
 # wixl-heat names the folders at random: name them by their order instead.
-file(READ ${OUTPUT_DIR}/licences.wxs fragment)
+file(READ ${OUTPUT_DIR}/beside.wxs fragment)
 string(REGEX MATCHALL "dir[0-9A-F]+" folders "${fragment}")
 list(REMOVE_DUPLICATES folders)
 foreach(folder IN LISTS folders)
     list(FIND folders ${folder} index)
-    string(REPLACE ${folder} LicenceFolder${index} fragment "${fragment}")
+    string(REPLACE ${folder} Folder${index} fragment "${fragment}")
 endforeach()
-file(WRITE ${OUTPUT_DIR}/licences.wxs "${fragment}")
+file(WRITE ${OUTPUT_DIR}/beside.wxs "${fragment}")
 file(COPY_FILE ${SOURCE_DIR}/ui/icons/keymint.ico ${stage}/keymint.ico)
 # wixl takes paths relative to the folder it runs in, and the files' times into its cabinet.
 execute_process(COMMAND touch --date=@${epoch} ${stage}/keymint.ico COMMAND_ERROR_IS_FATAL ANY)
@@ -69,7 +69,7 @@ execute_process(
     COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
             wixl --arch x64 -D Version=${VERSION} -D UpgradeCode=${upgrade_code}
                  -D ProductCode=${product_code}
-                 -D Stage=${name} -o ${msi} ${SOURCE_DIR}/app/keymint.wxs ${OUTPUT_DIR}/licences.wxs
+                 -D Stage=${name} -o ${msi} ${SOURCE_DIR}/app/keymint.wxs ${OUTPUT_DIR}/beside.wxs
     WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND /usr/bin/python3 ${SOURCE_DIR}/cmake/msi-summary.py ${msi}
                         {${package_code}} ${epoch} COMMAND_ERROR_IS_FATAL ANY)

@@ -16,6 +16,7 @@ KEYMINT_WINDOWS_PACKAGES=(
     ninja-build zip unzip git
     wixl msitools python3-olefile       # the installer: make it, read its tables, set its codes,
     liblnk-utils                        # and read its shortcut
+    locales                             # a German locale, for Keymint.exe in German under Wine
 )
 
 # keymint_need_debian_12 <what>: Keymint.exe and the release are pinned to Debian 12's cross
@@ -44,6 +45,11 @@ keymint_qt_windows_prefix() {
 
 keymint_install_windows_missing() {
     keymint_install_missing "${KEYMINT_WINDOWS_PACKAGES[@]}"
+    # Wine takes the user's language from LANG only where that locale is made on the machine.
+    if ! locale -a | grep -qx de_DE.utf8; then
+        keymint_as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        keymint_as_root locale-gen >/dev/null
+    fi
 }
 
 # A private apt configuration with deb-src entries for the Debian archives this machine's apt

@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
-        <translation>يعمل Tumblekey بتوليد أعداد عشوائية يقع كلٌّ منها بين 1 و36. ويقابل كلُّ عدد منها حرفًا من حروف الأبجدية أو رقمًا من الأرقام: ‎1=a، و‎2=b، و‎27=1، وهكذا. ثم يجمعها كلها معًا ليكوّن كلمة المرور. هذه هي الفكرة باختصار. الأمر أشبه بأن تغمض عينيك وتضرب عشوائيًا على ما شئت من مفاتيح لوحة المفاتيح، غير أنه أسهل ولا يُحدث أي ضرر مادي. :)</translation>
+        <translation>يولّد Tumblekey أعدادًا عشوائية بين 1 و36، ويقابل كل عدد حرفًا من الأبجدية أو رقمًا: ‎1=a، و‎2=b، و‎27=1، وهكذا. ثم يجمعها معًا ليكوّن كلمة المرور. هذه هي الفكرة باختصار. الأمر أشبه بأن تغمض عينيك وتضرب عشوائيًا على ما شئت من المفاتيح، غير أنه أسهل ولا يُحدث أي ضرر مادي. :)</translation>
     </message>
     <message>
         <source>When you consider the fact that there are 36 possibilities for each digit in a 10 digit password, the probability of someone guessing your generated password is equal to 36 to the 10th power. Believe me, it&apos;s rare.</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
-        <translation>-لإنشاء كلمة مرور تحتوي على أرقام، حدّد خانة الاختيار «حروف وأرقام». ولإنشاء كلمة مرور بلا أرقام، ألغِ تحديدها مجددًا.</translation>
+        <translation>-لكلمة مرور فيها أرقام، حدّد خانة «حروف وأرقام»، ولكلمة مرور بلا أرقام ألغِ تحديدها.</translation>
     </message>
     <message>
         <source>-To change the amount of characters in a generated password, move the slider bar. The number of characters will appear to the right.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>لتوليد كلمة مرور عشوائية، انقر على زر «توليد» فحسب. وستظهر كلمة المرور في مربع النص أدناه، ويمكنك بعدها نسخها ولصقها في ملف نصي لاستخدامها. راجع «طريقة الاستخدام» لمزيد من المعلومات.</translation>
+        <translation>لتوليد كلمة مرور عشوائية، انقر «توليد». ستظهر كلمة المرور في المربع أدناه لتنسخها وتلصقها في ملف نصي. راجع «طريقة الاستخدام» لمزيد من المعلومات.</translation>
     </message>
     <message>
         <source>Password</source>

@@ -19,19 +19,15 @@ if [ "$1" = wayland ] && [ "$(id -u)" = 0 ] && keymint_emulated; then
     exit 77 # and sway refuses to run as root
 fi
 [ "$1" = wayland ] || keymint_need_display own "$@"
-platform=$1 id=$3 scale=$4 run=$(mktemp -d) as=() user="" added="Password Added"
-language=${LANGUAGE:-${LC_ALL:-${LANG:-en}}}
-translation=$(dirname "$0")/../../translations/keymint_${language%%_*}.ts
-[ ! -f "$translation" ] || added=$(grep -A1 ">$added<" "$translation" | sed -n 's|.*ion>\(.*\)</.*|\1|p')
+platform=$1 id=$3 scale=$4 run=$(mktemp -d) as=() user=""
+added=$(keymint_added_title "${LANGUAGE:-${LC_ALL:-${LANG:-en}}}")
 trap 'set +e; exec 3>&-; kill $(jobs -p) 2>/dev/null; wait; [ -z "$user" ] || userdel "$user"
       rm -rf "$run"' EXIT
 install -m 755 "$2" "$run/keymint" && cd "$run"
 if [ "$platform" = x11 ]; then
     [ "$scale" = 1 ] || xrdb -merge <<<"Xft.dpi: $((96 * scale))" # as a desktop's settings do
     QT_QPA_PLATFORM=xcb ./keymint & pid=$!
-    # By the title as the program wrote it: xdotool's search reads titles in its own locale.
-    shown() { window=$(for id in $(xdotool search --onlyvisible --class Keymint); do
-        [ "$(xdotool getwindowname "$id")" != "$1" ] || echo "$id"; done | head -n 1) && [ -n "$window" ]; }
+    shown() { window=$(keymint_window "$1" 0 2>/dev/null); }
     press() { xdotool windowfocus --sync "$window" key "$@"; }
     offered() { xclip -o -selection "$1" -t "${2:-UTF8_STRING}"; }
     shot() { import -window "$window" "$1"; }

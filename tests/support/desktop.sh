@@ -9,6 +9,7 @@ keymint_need_display() {
         xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" "$0" "${@:2}"
 }
 
+KEYMINT_SUPPORT=$(dirname "${BASH_SOURCE[0]}")
 fail() { echo "FAIL: $*"; exit 1; }
 
 # keymint_wait_for <seconds> <command...>: until the command succeeds, polling.
@@ -17,11 +18,21 @@ keymint_wait_for() {
     until "${@:2}"; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
 }
 
-# keymint_window <title> <seconds>: prints the X id of the shown window of that title.
+# keymint_window <title> <seconds>: prints the X id of the shown window of that title, as the
+# program wrote it (xdotool's own search reads titles in its locale, which may not be theirs).
 keymint_window() {
     local window
-    found() { window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1) && [ -n "$window" ]; }
+    found() { window=$(for id in $(xdotool search --onlyvisible --name .); do
+        [ "$(xdotool getwindowname "$id")" != "$1" ] || echo "$id"; done | head -n 1) && [ -n "$window" ]; }
     keymint_wait_for "$2" found "$1" && echo "$window" || { echo "no window \"$1\"" >&2; return 1; }
+}
+
+# keymint_added_title <language>: the "Password Added" box's title in that language ("de_DE",
+# "ar_EG.UTF-8"), as its translation has it; in English for a language without one.
+keymint_added_title() {
+    local translation=$KEYMINT_SUPPORT/../../translations/keymint_${1%%_*}.ts
+    [ -f "$translation" ] && grep -A1 ">Password Added<" "$translation" |
+        sed -n 's|.*ion>\(.*\)</.*|\1|p' || echo "Password Added"
 }
 
 # keymint_check_size <window> <scale>: the main window's client area, 308 by 251 at scale 1.
@@ -31,10 +42,10 @@ keymint_check_size() {
     [ "$size" = "$((308 * $2))x$((251 * $2))" ] || { echo "not 308x251 times $2"; return 1; }
 }
 
-# keymint_use_window <scale>: the main window, shown at its size; its hint label (77 by 57 at
-# 112,184) blank until the pointer, with no button held, comes over "Generate"; then "Generate"
-# pressed, the password box double-clicked, and the "Password Added" box answered. Prints the
-# window's id.
+# keymint_use_window <scale> [language]: the main window, shown at its size; its hint label (77
+# by 57 at 112,184) blank until the pointer, with no button held, comes over "Generate"; then
+# "Generate" pressed, the password box double-clicked, and the "Password Added" box answered.
+# Prints the window's id.
 keymint_use_window() {
     local s=$1 window
     window=$(keymint_window Tumblekey 60) && keymint_check_size "$window" "$s" >&2 || return 1
@@ -47,7 +58,7 @@ keymint_use_window() {
     keymint_wait_for 5 hinted || { echo "no hint where the pointer moved" >&2; return 1; }
     xdotool click 1 sleep 0.3 mousemove --window "$window" $((92 * s)) $((120 * s)) \
         click --repeat 2 --delay 100 1
-    xdotool windowfocus --sync "$(keymint_window "Password Added" 20)" key Return
+    xdotool windowfocus --sync "$(keymint_window "$(keymint_added_title "${2:-en}")" 20)" key Return
     echo "$window"
 }
 

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # The two Windows downloads as users take them, each into a new, empty Wine prefix, used on a
 # real X server with Windows' own platform plugin. The zip is unpacked and Keymint.exe started
-# from its folder at 192 dots per inch; the MSI is installed quietly over an older build of the
-# same source, used through the Start menu at 96, and removed.
-# Faults it catches: the program, its read-me or a licence missing from the zip, or its files
-# in another order than by name (a folder listing's); a DLL that Keymint.exe needs and the zip
-# lacks; a window that does not open, or not at its size; a hint that does not follow the
-# pointer; a save that does not land whole, as one line with CR LF, in password.txt in the
-# folder Keymint was started in; a copy of the password without the three Windows formats that
-# keep it out of the clipboard history and the cloud clipboard, or with other values. An
-# installer that asks for an administrator, or installs elsewhere than the user's own programs
-# folder; a shortcut missing, or with another target, working folder or icon; no entry among
-# the installed programs, or two after an upgrade, or the old program left; an uninstall that leaves the program, its folder or the shortcut, or
-# touches the password list in Documents.
+# from its folder at 192 dots per inch by a German user (its picture left in the build folder,
+# windows-de.png); the MSI is installed quietly over an older build of the same source, used
+# through the Start menu at 96, and removed.
+# Faults it catches: the program, its read-me, Qt's translations or a licence missing from the
+# zip, or its files in another order than by name (a folder listing's); a DLL that Keymint.exe
+# needs and the zip lacks; a window that does not open, or not at its size; the German user's
+# "Password Added" box in English; a hint that does not follow the pointer; a save that does not
+# land whole, as one line with CR LF, in password.txt in the folder Keymint was started in; a
+# copy of the password without the three Windows formats that keep it out of the clipboard
+# history and the cloud clipboard, or with other values. An installer that asks for an
+# administrator, or installs elsewhere than the user's own programs folder; a shortcut missing,
+# or with another target, working folder or icon; no entry among the installed programs, or two
+# after an upgrade, or the old program left; an uninstall that leaves the program, its folder or
+# the shortcut, or touches the password list in Documents.
 #   downloads.sh <Windows build folder>
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
@@ -31,13 +33,13 @@ mkdir "$HOME" && wineboot --init >/dev/null 2>&1
 unzip -Z1 "$build"/Keymint-1.00-win64.zip | LC_ALL=C sort -c || fail "the zip's files are not in name order"
 unzip -q "$build"/Keymint-1.00-win64.zip -d "$work"
 cd "$work"/Keymint-1.00-win64
-for file in Keymint.exe README.txt LICENSE.txt licences/Qt/LGPL-3.0-only.txt \
-            licences/Qt/GPL-3.0-only.txt licences/MinGW/{gcc-mingw-w64-base,mingw-w64-common}.txt; do
+for file in Keymint.exe README.txt LICENSE.txt translations/qtbase_{de,ja,ar}.qm \
+            licences/Qt/{LGPL,GPL}-3.0-only.txt licences/MinGW/{gcc-mingw-w64-base,mingw-w64-common}.txt; do
     [ -f "$file" ] || fail "the zip lacks $file"
 done
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-wine Keymint.exe &
-window=$(keymint_use_window 2)
+LANG=de_DE.UTF-8 wine Keymint.exe & # a German user's Windows
+window=$(keymint_use_window 2 de_DE) && import -window "$window" "$build/windows-de.png"
 keymint_check_list password.txt
 # As a clipboard manager does, the targets first: Wine maps a registered format's name only then.
 copy() { xclip -o -selection clipboard -t TARGETS >/dev/null 2>&1; for format in UTF8_STRING \
