@@ -270,6 +270,9 @@ private slots:
     void everyTextTranslatedFitsAndIsPlaced()
     {
         QFETCH(QString, language);
+#ifdef Q_OS_WIN
+        QSKIP("measured on the Linux fonts; under Wine the downloads' check runs it in German");
+#endif
         const QVariantMap english = showEverything();
         QTranslator catalogue;
         QVERIFY(catalogue.load("keymint_" + language, ":/i18n"));

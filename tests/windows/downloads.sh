@@ -39,7 +39,7 @@ for file in Keymint.exe README.txt LICENSE.txt translations/qtbase_{de,ja,ar}.qm
 done
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 LANG=de_DE.UTF-8 wine Keymint.exe & # a German user's Windows
-window=$(keymint_use_window 2 de_DE) && import -window "$window" "$build/windows-de.png"
+window=$(keymint_use_window 2 de_DE)
 keymint_check_list password.txt
 # As a clipboard manager does, the targets first: Wine maps a registered format's name only then.
 copy() { xclip -o -selection clipboard -t TARGETS >/dev/null 2>&1; for format in UTF8_STRING \
@@ -50,6 +50,7 @@ marked="$(tr -d '\r\n' <password.txt | xxd -p) 01000000 00000000 00000000 "
 # Ctrl+C on the password that the double-click selected, until the main window has the keyboard.
 keymint_wait_for 10 eval 'xdotool windowfocus --sync "$window" key ctrl+c && [ "$(copy)" = "$marked" ]' ||
     fail "the copy carries $(copy), not $marked"
+import -window "$window" "$build/windows-de.png"
 
 msi=$build/Keymint-1.00-win64.msi
 [ "$(msiinfo export "$msi" Property | grep -c ALLUSERS)" = 0 ] || fail "the MSI installs for all users"
