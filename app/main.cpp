@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Keymint"));
     QApplication::setApplicationVersion(QStringLiteral(KEYMINT_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYMINT_APP_ID));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // In the session's language where Keymint has a translation, else in English.
     const keymint::Translations translations(keymint::translationFor(keymint::sessionLanguages()),
                                              keymint::qtTranslationsFolder());

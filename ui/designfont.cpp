@@ -7,8 +7,6 @@ namespace keymint
 
 void applyDesignFontSize(QWidget *form)
 {
-    // Where Arial is missing, Liberation Sans has its measures.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont font = form->font();
     font.setPointSizeF(8.25);
     form->setFont(font);

@@ -4,17 +4,18 @@
 # from its folder at 192 dots per inch by a German user (its picture left in the build folder,
 # windows-de.png); the MSI is installed quietly over an older build of the same source, used
 # through the Start menu at 96, and removed.
-# Faults it catches: the program, its read-me, Qt's translations or a licence missing from the
-# zip, or its files in another order than by name (a folder listing's); a DLL that Keymint.exe
-# needs and the zip lacks; a window that does not open, or not at its size; the German user's
-# "Password Added" box in English; a hint that does not follow the pointer; a save that does not
-# land whole, as one line with CR LF, in password.txt in the folder Keymint was started in; a
-# copy of the password without the three Windows formats that keep it out of the clipboard
-# history and the cloud clipboard, or with other values. An installer that asks for an
-# administrator, or installs elsewhere than the user's own programs folder; a shortcut missing,
-# or with another target, working folder or icon; no entry among the installed programs, or two
-# after an upgrade, or the old program left; an uninstall that leaves the program, its folder or
-# the shortcut, or touches the password list in Documents.
+# Faults it catches: a download of 10 MiB or more; the program, its read-me, Qt's translations
+# or a licence missing from the zip, or its files in another order than by name (a folder
+# listing's); a DLL that Keymint.exe needs and the zip lacks; a window that does not open, or
+# not at its size; the German user's "Password Added" box in English; a hint that does not
+# follow the pointer; a save that does not land whole, as one line with CR LF, in password.txt
+# in the folder Keymint was started in; a copy of the password without the three Windows
+# formats that keep it out of the clipboard history and the cloud clipboard, or with other
+# values. An installer that asks for an administrator, or installs elsewhere than the user's own
+# programs folder; a shortcut missing, or with another target, working folder or icon; no entry
+# among the installed programs, or two after an upgrade, or the old program left; an uninstall
+# that leaves the program, its folder or the shortcut, or touches the password list in
+# Documents.
 #   downloads.sh <Windows build folder>
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
@@ -31,6 +32,8 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$HOME" && wineboot --init >/dev/null 2>&1
 
 unzip -Z1 "$build"/Keymint-1.00-win64.zip | LC_ALL=C sort -c || fail "the zip's files are not in name order"
+[ "$(stat -c %s "$build"/Keymint-1.00-win64.{zip,msi} | sort -n | tail -n 1)" -lt $((10 << 20)) ] ||
+    fail "a download is 10 MiB or more"
 unzip -q "$build"/Keymint-1.00-win64.zip -d "$work"
 cd "$work"/Keymint-1.00-win64
 for file in Keymint.exe README.txt LICENSE.txt translations/qtbase_{de,ja,ar}.qm \
