@@ -12,7 +12,7 @@ namespace keymint
 QStringList sessionLanguages();
 // glibc's order: the first of LC_ALL, LC_MESSAGES and LANG that is set names the locale of
 // messages; under C or POSIX every program speaks English, otherwise the list in LANGUAGE, if
-// any, stands before it.
+// set, takes its place.
 QStringList languagesFromEnvironment(const QProcessEnvironment &environment);
 
 // The first of the languages with a translation of Keymint's ("de", "pt_BR"), or nothing for
