@@ -1,7 +1,9 @@
 # The release builds, shared by scripts/release.sh and the reproducibility checks: each starts
 # from an empty build folder and makes downloads whose bytes depend on the source alone.
-# Sourced, not run; needs scripts/setup.sh sourced first (and scripts/windows-setup.sh for
-# the Windows downloads).
+# Sourced, not run; sources the set-ups whose tools the builds take.
+for part in setup windows-setup chroot-setup arm64-setup; do
+    source "$(dirname "${BASH_SOURCE[0]}")/$part.sh"
+done
 
 # keymint_release_time <source>: the time that the packages carry, that of the top entry of
 # app/changelog, as Debian's own package builds take it: a clone and a tarball of one commit

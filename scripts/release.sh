@@ -5,11 +5,7 @@
 # compare its checksums.
 #   release.sh [output folder]          (release/ by default)
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-source "$KEYMINT_ROOT/scripts/windows-setup.sh"
-source "$KEYMINT_ROOT/scripts/chroot-setup.sh"
-source "$KEYMINT_ROOT/scripts/arm64-setup.sh"
-source "$KEYMINT_ROOT/scripts/release-setup.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/release-setup.sh"
 keymint_need_debian_12 "a release"
 
 output=$(realpath -m "${1:-$KEYMINT_ROOT/release}")

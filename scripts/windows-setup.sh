@@ -43,6 +43,11 @@ keymint_qt_windows_prefix() {
     echo "$KEYMINT_WINDOWS_CACHE/qt6-win64-$(keymint_qt_source_version)-r$KEYMINT_QT_WINDOWS_RECIPE"
 }
 
+# keymint_qt_windows_cached: whether that Qt is built and in place.
+keymint_qt_windows_cached() {
+    [ -f "$(keymint_qt_windows_prefix)/lib/cmake/Qt6/Qt6Config.cmake" ]
+}
+
 keymint_install_windows_missing() {
     keymint_install_missing "${KEYMINT_WINDOWS_PACKAGES[@]}"
     # Wine takes the user's language from LANG only where that locale is made on the machine.
@@ -124,7 +129,7 @@ keymint_keep_qt_licences() {
 keymint_build_qt_windows() {
     local prefix work start source
     prefix=$(keymint_qt_windows_prefix)
-    if [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    if keymint_qt_windows_cached; then
         echo "Qt for Windows: cached in $prefix"
         return 0
     fi

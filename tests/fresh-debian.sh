@@ -19,10 +19,7 @@
 set -euo pipefail
 release=$1 arch=${2:-amd64} only_package=${3:-}
 tree=$(cd "$(dirname "$0")/.." && pwd)
-source "$tree/scripts/setup.sh"
 source "$tree/scripts/release-setup.sh"
-source "$tree/scripts/chroot-setup.sh"
-source "$tree/scripts/arm64-setup.sh"
 source "$tree/tests/support/desktop.sh"
 keymint_install_missing xvfb xdotool
 work=$(mktemp -d /var/tmp/keymint-fresh.XXXXXX)
@@ -62,9 +59,8 @@ if [ -z "$only_package" ]; then
         keymint_inside "$work/root" bash -c 'cd /keymint && bash scripts/run.sh'
     time keymint_inside "$work/root" env -u DISPLAY bash -c 'cd /keymint && bash scripts/test.sh'
 
-    qt_windows=$(source "$tree/scripts/windows-setup.sh" && keymint_qt_windows_prefix)
-    if [ "$release-$arch" = bookworm-amd64 ] && [ -f "$qt_windows/lib/cmake/Qt6/Qt6Config.cmake" ]; then
-        mkdir -p "$work/root/root/.cache/keymint" && cp -a "$qt_windows" "$work/root/root/.cache/keymint/"
+    if [ "$release-$arch" = bookworm-amd64 ] && keymint_qt_windows_cached; then
+        cache=$work/root/root/.cache/keymint && mkdir -p "$cache" && cp -a "$(keymint_qt_windows_prefix)" "$cache/"
         echo "== Debian 12, fresh, with this machine's Qt for Windows: the README's Windows command"
         time keymint_inside "$work/root" env -u DISPLAY bash -c 'cd /keymint && bash scripts/windows.sh'
     fi

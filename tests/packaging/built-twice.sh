@@ -15,15 +15,10 @@ set -euo pipefail
 tree=$(realpath "$1") kind=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$tree/scripts/setup.sh"
-source "$tree/scripts/windows-setup.sh"
-source "$tree/scripts/chroot-setup.sh"
-source "$tree/scripts/arm64-setup.sh"
 source "$tree/scripts/release-setup.sh"
 source "$tree/tests/support/desktop.sh"
 
-first=$work/k
-second=$work/another-checkout/of/keymint
+first=$work/k second=$work/another-checkout/of/keymint
 mkdir -p "$first" "$second"
 keymint_export_source "$tree" | tar -x -C "$first"
 keymint_export_source "$tree" | tar -x --touch -C "$second"
