@@ -23,8 +23,10 @@ std::vector<std::pair<QString, QByteArray>> secretMarks()
 {
 #ifdef Q_OS_WIN
     // Registered formats, each under its bare name: Qt for Windows registers a MIME type that
-    // is not a MIME type as the clipboard format of that name. The first one alone is enough;
-    // the other two say the same to the history and the cloud clipboard by name.
+    // is not a MIME type as the clipboard format of that name. The first one alone keeps the
+    // copy out of Windows' own history; the next two say the same to the history and the cloud
+    // clipboard by name. The last is the older mark that Ditto, KeePass and CopyQ honour: its
+    // presence is what counts.
     const auto dword = [](quint32 value) {
         QByteArray bytes(sizeof value, '\0');
         qToLittleEndian(value, bytes.data());
@@ -32,7 +34,8 @@ std::vector<std::pair<QString, QByteArray>> secretMarks()
     };
     return {{QStringLiteral("ExcludeClipboardContentFromMonitorProcessing"), dword(1)},
             {QStringLiteral("CanIncludeInClipboardHistory"), dword(0)},
-            {QStringLiteral("CanUploadToCloudClipboard"), dword(0)}};
+            {QStringLiteral("CanUploadToCloudClipboard"), dword(0)},
+            {QStringLiteral("Clipboard Viewer Ignore"), dword(1)}};
 #else
     // KDE's Klipper, and the clipboard managers that follow it, keep no copy that says so.
     return {{QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret")}};

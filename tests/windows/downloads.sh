@@ -9,9 +9,9 @@
 # listing's); a DLL that Keymint.exe needs and the zip lacks; a window that does not open, or
 # not at its size; the German user's "Password Added" box in English; a hint that does not
 # follow the pointer; a save that does not land whole, as one line with CR LF, in password.txt
-# in the folder Keymint was started in; a copy of the password without the three Windows
-# formats that keep it out of the clipboard history and the cloud clipboard, or with other
-# values. An installer that asks for an administrator, or installs elsewhere than the user's own
+# in the folder Keymint was started in; a copy of the password without the four Windows
+# formats that keep it out of the clipboard history, the cloud clipboard and clipboard managers
+# (Ditto's "Clipboard Viewer Ignore"), or with other values. An installer that asks for an administrator, or installs elsewhere than the user's own
 # programs folder; a shortcut missing, or with another target, working folder or icon; no entry
 # among the installed programs, or two after an upgrade, or the old program left; an uninstall
 # that leaves the program, its folder or the shortcut, or touches the password list in
@@ -47,9 +47,9 @@ keymint_check_list password.txt
 # As a clipboard manager does, the targets first: Wine maps a registered format's name only then.
 copy() { xclip -o -selection clipboard -t TARGETS >/dev/null 2>&1; for format in UTF8_STRING \
     ExcludeClipboardContentFromMonitorProcessing CanIncludeInClipboardHistory \
-    CanUploadToCloudClipboard; do xclip -o -selection clipboard -t $format 2>/dev/null | xxd -p
-    done | tr '\n' ' '; }
-marked="$(tr -d '\r\n' <password.txt | xxd -p) 01000000 00000000 00000000 "
+    CanUploadToCloudClipboard "Clipboard Viewer Ignore"; do xclip -o -selection clipboard \
+    -t "$format" 2>/dev/null | xxd -p; done | tr '\n' ' '; }
+marked="$(tr -d '\r\n' <password.txt | xxd -p) 01000000 00000000 00000000 01000000 "
 # Ctrl+C on the password that the double-click selected, until the main window has the keyboard.
 keymint_wait_for 10 eval 'xdotool windowfocus --sync "$window" key ctrl+c && [ "$(copy)" = "$marked" ]' ||
     fail "the copy carries $(copy), not $marked"
