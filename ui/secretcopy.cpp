@@ -76,6 +76,10 @@ public:
             copy();
         else if (key->matches(QKeySequence::Cut))
             cut();
+        else if (key->matches(QKeySequence::DeleteEndOfLine))
+            cutFrom(m_box->cursorPosition());
+        else if (key->matches(QKeySequence::DeleteCompleteLine))
+            cutFrom(0);
         else
             return false;
         return true;
@@ -94,6 +98,15 @@ private:
             return;
         copy();
         m_box->del();
+    }
+
+    // X11's Ctrl+K and Ctrl+U, which cut to the end of the line and the whole line.
+    void cutFrom(int start)
+    {
+        if (m_box->isReadOnly())
+            return;
+        m_box->setSelection(start, int(m_box->text().size()) - start);
+        cut();
     }
 
     // The box's own menu, whose Copy and Cut make marked copies instead of plain ones.

@@ -6,18 +6,22 @@
 # design size, or not drawn sharp at twice the dots per inch; Enter not generating, Ctrl+S not
 # saving, "Exit" not ending it; a copy (Ctrl+C, the primary selection that selecting sets, on X11
 # the context menu's Copy) without the mark for clipboard managers, or with other text than the
-# password saved; on X11, another program's copy taken over. Headless sway has no pointer, so
-# hints are not checked there; sway refuses to run as root, so root runs it as a user that this
-# check makes and removes. In another language, as a desktop session sets it: the "Password
-# Added" box not under its translated title.
-#   desktop-window.sh x11|wayland <keymint executable> <app id> <scale, 1 or 2> [screenshot.png]
+# password saved; on X11, another program's copy taken over. With an offer watcher, as a
+# clipboard manager watches (on X11 the one given, on Wayland wl-paste): any offer of the
+# password without the mark, on the clipboard or the primary selection, or more than one offer
+# for a copy, in every way of copying: Ctrl+C and Ctrl+Insert, the menu's Copy and Cut, Ctrl+K
+# and Ctrl+U, selecting from the keyboard and (on X11) with the mouse. Headless sway has no
+# pointer, so hints and the mouse are not checked there; sway refuses to run as root, so root
+# runs it as a user that this check makes and removes. In another language, as a desktop session
+# sets it: the "Password Added" box not under its translated title.
+#   desktop-window.sh x11|wayland <keymint executable> <app id> <scale, 1 or 2> [offer watcher]
+#                     [picture.png]
 set -euo pipefail
 source "$(dirname "$0")/../support/desktop.sh"
 source "$(dirname "$0")/../../scripts/setup.sh"
-if [ "$1" = wayland ] && [ "$(id -u)" = 0 ] && keymint_emulated; then
-    echo "SKIPPED: under qemu no program runs as another user (runuser: Permission denied)"
-    exit 77 # and sway refuses to run as root
-fi
+# Under qemu no program runs as another user, and sway refuses to run as root.
+[ "$1" != wayland ] || [ "$(id -u)" != 0 ] || ! keymint_emulated ||
+    { echo "SKIPPED: under qemu no program runs as another user (runuser: Permission denied)"; exit 77; }
 [ "$1" = wayland ] || keymint_need_display own "$@"
 platform=$1 id=$3 scale=$4 run=$(mktemp -d) as=() user=""
 added=$(keymint_added_title "${LANGUAGE:-${LC_ALL:-${LANG:-en}}}")
@@ -29,8 +33,10 @@ if [ "$platform" = x11 ]; then
     QT_QPA_PLATFORM=xcb ./keymint & pid=$!
     shown() { window=$(keymint_window "$1" 0 2>/dev/null); }
     press() { xdotool windowfocus --sync "$window" key "$@"; }
-    offered() { xclip -o -selection "$1" -t "${2:-UTF8_STRING}"; }
     shot() { import -window "$window" "$1"; }
+    watch_offers() { QT_QPA_PLATFORM=xcb "$1" >>offers & }
+    windows() { [ "$(xdotool search --onlyvisible --class Keymint | wc -l)" = "$1" ]; } # the menu's, 2
+    menu() { keymint_wait_for 5 windows 2 && xdotool key "$@" && keymint_wait_for 5 windows 1; }
 else
     if [ "$(id -u)" = 0 ]; then
         user=keymint-wayland-$$ && useradd --system --no-create-home --home-dir "$run" "$user"
@@ -51,42 +57,52 @@ else
             .window_rect.y) \(.geometry.width)x\(.geometry.height)"') && [ -n "$geometry" ]
     }
     # A new virtual keyboard's first key can be lost while sway hands its keymap on: a pause first.
-    press() { local keys=() key; for key; do [[ $key != ctrl+* ]] && keys+=(-k "$key") ||
-        keys+=(-M ctrl -k "${key#ctrl+}" -m ctrl); done; "${as[@]}" wtype -s 100 "${keys[@]}"; }
-    offered() { "${as[@]}" wl-paste -n $([ "$1" = clipboard ] || echo --primary) -t "${2:-text}"; }
+    press() { local keys=() key; for key; do [[ $key != *+* ]] && keys+=(-k "$key") ||
+        keys+=(-M "${key%+*}" -k "${key#*+}" -m "${key%+*}"); done; "${as[@]}" wtype -s 100 "${keys[@]}"; }
     shot() { "${as[@]}" grim -g "$geometry" "$1"; }
+    # wl-paste reads each offer at once, but lists no offer's types: one watcher reads each offer's
+    # text, a second one sees each offer that carries the mark (its value is read on X11, where
+    # an offer replaced at once still yields it).
+    watch_offers() { local flag; for flag in clipboard --primary; do
+        "${as[@]}" wl-paste ${flag/clipboard/} --watch sh -c "echo ${flag#--} text \$(cat)" >>offers &
+        "${as[@]}" wl-paste ${flag/clipboard/} -t x-kde-passwordManagerHint --watch \
+            sh -c "cat >/dev/null; echo ${flag#--} mark" >>offers &
+    done; }
+    menu() { sleep 1 && press "$@" && sleep 1; } # the box's menu, a popup swaymsg does not list
 fi
-# holds <selection> <text> <mark>: what the selection offers as text, and as the mark.
-holds() {
-    cmp -s <(offered "$1") <(printf %s "$2") &&
-        [ "$(offered "$1" x-kde-passwordManagerHint 2>/dev/null || true)" = "$3" ]
-}
 # answer_added: Enter on the "Password Added" box, once it has the keyboard; then the main window.
-answer_added() {
-    keymint_wait_for 10 shown "$added" true && press Return &&
-        keymint_wait_for 10 shown Tumblekey true
-}
+answer_added() { keymint_wait_for 10 shown "$added" true && press Return &&
+    keymint_wait_for 10 shown Tumblekey true; }
 keymint_wait_for 20 shown Tumblekey || fail "no window Tumblekey, app id $id"
-shot shot.png && { [ -z "${5:-}" ] || cp shot.png "$5"; }
+shot shot.png && { [ -z "${6:-}" ] || cp shot.png "$6"; }
 [[ $(file -b shot.png) == "PNG image data, $((308 * scale)) x $((251 * scale)),"* ]] ||
     fail "the window is not 308x251 drawn at $scale times: $(file -b shot.png)"
+[ -z "${5:-}" ] || { watch_offers "$5" && sleep 1 && : >offers; } # past what is offered at start
 press Return ctrl+s && answer_added
 keymint_check_list password.txt && password=$(tr -d '\r\n' <password.txt)
-press ctrl+a ctrl+c
-for selection in clipboard primary; do
-    keymint_wait_for 5 holds $selection "$password" secret ||
-        fail "the $selection selection is not the password, marked"
-done
+# Ctrl+C and Ctrl+Insert; a selection made from the keyboard
+press ctrl+a ctrl+c ctrl+Insert End shift+Home
 if [ "$platform" = x11 ]; then
     printf other | xclip -selection primary && printf other | xclip -selection clipboard
     press ctrl+s && answer_added
-    # By that round trip Keymint has seen the other copies. xclip offers its text as any target.
-    holds primary other other && holds clipboard other other || fail "another program's copy taken over"
-    press ctrl+a Menu # the box's context menu, a second window of Keymint's; then its Copy
-    keymint_wait_for 5 eval '[ "$(xdotool search --onlyvisible --class Keymint | wc -l)" = 2 ]' &&
-        xdotool key Down Down Return && keymint_wait_for 5 holds clipboard "$password" secret ||
-        fail "the context menu's Copy (Cut, then Copy) is not the password, marked"
+    # By that round trip Keymint has seen the other copies; xclip, still theirs, offers its text
+    # as any type.
+    [ "$(for selection in primary clipboard; do xclip -o -selection $selection -t \
+        x-kde-passwordManagerHint; done)" = otherother ] || fail "another program's copy taken over"
+    xdotool mousemove --window "$window" $((12 * scale)) $((120 * scale)) mousedown 1 \
+        mousemove --window "$window" $((170 * scale)) $((120 * scale)) mouseup 1 # a selection
 fi
+press ctrl+a Menu && menu Down Down Return # the box's context menu: Cut, then Copy
+press Menu && menu Down Return ctrl+z Home ctrl+k ctrl+z ctrl+u # Cut; undone; X11's two cuts
+# Six copies, each one offer and marked; a marked offer for every selection offer that yields the
+# password, and some. Once right, still right a second later: no offer that came late.
+offers_right() {
+    awk -v pw="$password" '$2 == "mark" { marks[$1]++ } $3 == pw { yields[$1]++ } $1 $2 == "clipboardtext" &&
+        $3 != "other" { copies++ } END { exit !(copies == 6 && marks["clipboard"] == 6 &&
+        yields["primary"] == marks["primary"] && marks["primary"] >= 4) }' offers
+}
+[ -z "${5:-}" ] || { keymint_wait_for 5 offers_right && sleep 1 && offers_right; } ||
+    fail "offers seen, in order: $(tr '\n' ';' <offers)"
 press Tab Tab Tab Tab Tab space # from the box to "Exit"
 keymint_wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail '"Exit" did not end it'
 echo "window Tumblekey, $(file -b shot.png); the copies marked; \"Exit\" ended it"

@@ -7,11 +7,11 @@
 # Faults it catches: a download of 10 MiB or more; the program, its read-me, Qt's translations
 # or a licence missing from the zip, or its files in another order than by name (a folder
 # listing's); a DLL that Keymint.exe needs and the zip lacks; a window that does not open, or
-# not at its size; the German user's "Password Added" box in English; a hint that does not
-# follow the pointer; a save that does not land whole, as one line with CR LF, in password.txt
-# in the folder Keymint was started in; a copy of the password without the four Windows
-# formats that keep it out of the clipboard history, the cloud clipboard and clipboard managers
-# (Ditto's "Clipboard Viewer Ignore"), or with other values. An installer that asks for an administrator, or installs elsewhere than the user's own
+# not at its size; the German user's "Password Added" box in English; a save that does not land
+# whole, as one line with CR LF, in password.txt in the folder Keymint was started in; a copy of
+# the password without the four Windows formats that keep it out of the clipboard history, the
+# cloud clipboard and clipboard managers (Ditto's "Clipboard Viewer Ignore"), or with other
+# values. An installer that asks for an administrator, or installs elsewhere than the user's own
 # programs folder; a shortcut missing, or with another target, working folder or icon; no entry
 # among the installed programs, or two after an upgrade, or the old program left; an uninstall
 # that leaves the program, its folder or the shortcut, or touches the password list in
