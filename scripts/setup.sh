@@ -21,6 +21,9 @@ KEYMINT_PACKAGES=(
     desktop-file-utils appstream        # desktop entry and metainfo checks
     dpkg-dev file lintian devscripts    # the Debian package's dependencies and checks
 )
+# A clipboard manager that honours the mark, for the check that it keeps no password: CopyQ
+# does since 7.1, which Debian 13 has (Debian 12's is older).
+[ "$(. /etc/os-release && echo "${VERSION_ID:-99}" | cut -d. -f1)" -lt 13 ] || KEYMINT_PACKAGES+=(copyq)
 
 keymint_as_root() {
     if [ "$(id -u)" -eq 0 ]; then
