@@ -12,9 +12,10 @@
 # for a copy, in every way of copying: Ctrl+C and Ctrl+Insert, the menu's Copy and Cut, Ctrl+K
 # and Ctrl+U, selecting from the keyboard and (on X11) with the mouse. On X11 with a clipboard
 # manager that honours the mark (CopyQ 7.1 or later, Debian 13's) watching both selections: a
-# copy of Keymint's that it keeps, or none of another program's (it was not watching). Headless sway has no
-# pointer, so hints and the mouse are not checked there; sway refuses to run as root, so root
-# runs it as a user that this check makes and removes. In another language, as a desktop session
+# copy of Keymint's that it keeps, or none of another program's (it was not watching). Headless
+# sway has no pointer, so the mouse is not used there (the hints that follow it are tst_frmmain's
+# to check); sway refuses to run as root, so root runs it as a user that this check makes and
+# removes. In another language, as a desktop session
 # sets it: the "Password Added" box not under its translated title.
 #   desktop-window.sh x11|wayland <keymint executable> <app id> <scale, 1 or 2> [offer watcher]
 #                     [picture.png]
