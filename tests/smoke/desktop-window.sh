@@ -118,4 +118,4 @@ kept=$([ -z "${manager:-}" ] || copyq eval -- 'for (i = 0; i < size(); ++i) prin
 [ -z "${manager:-}" ] || [ "$(sort -u <<<"$kept")" = other ] || fail "$manager kept: ${kept//$'\n'/ }"
 press Tab Tab Tab Tab Tab space # from the box to "Exit"
 keymint_wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail '"Exit" did not end it'
-echo "window Tumblekey, $(file -b shot.png); the copies marked${manager:+, none kept by $manager}; \"Exit\" ended it"
+echo "window Tumblekey, $(file -b shot.png)${watcher:+; each copy one marked offer}${manager:+, none kept by $manager}; \"Exit\" ended it"
