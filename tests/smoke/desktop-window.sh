@@ -93,7 +93,8 @@ keymint_check_list password.txt && password=$(tr -d '\r\n' <password.txt)
 # Ctrl+C and Ctrl+Insert; a selection made from the keyboard
 press ctrl+a ctrl+c ctrl+Insert End shift+Home
 if [ "$platform" = x11 ]; then
-    printf other | xclip -selection primary && printf other | xclip -selection clipboard
+    # A watcher reads an offer in several requests; a second for it before another program copies.
+    sleep 1 && printf other | xclip -selection primary && printf other | xclip -selection clipboard
     press ctrl+s && answer_added
     # By that round trip Keymint has seen the other copies; xclip, still theirs, offers its text
     # as any type.
