@@ -6,7 +6,11 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
+#include <memory>
+#include <vector>
 #include <windows.h>
+// needs windows.h before it
+#include <sddl.h>
 #else
 #include <cerrno>
 #include <cstring>
@@ -81,13 +85,63 @@ private:
     bool m_held = false;
 };
 
-// Returns the system's reason when the line is not safely on disk.
+struct LocalMemory {
+    void operator()(void *memory) const { LocalFree(memory); }
+};
+using SecurityDescriptor = std::unique_ptr<void, LocalMemory>;
+
+// The user that runs Keymint, as the text of its SID ("S-1-5-21-…"); empty on failure, with
+// the reason in GetLastError().
+QString currentUserSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> user(size); // operator new's alignment suits TOKEN_USER
+    wchar_t *text = nullptr;
+    const bool ok =
+        size > 0 && GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER *>(user.data())->User.Sid, &text);
+    const DWORD error = GetLastError();
+    CloseHandle(token);
+    const std::unique_ptr<wchar_t, LocalMemory> owned(text);
+    SetLastError(error);
+    return ok ? QString::fromWCharArray(text) : QString();
+}
+
+// What a new list is open to: full control for the user that runs Keymint and for the system,
+// and nothing else; protected, so that nothing is inherited from a folder that every account
+// of the PC may read. (Wine drops an entry for OWNER RIGHTS, so the user is named.)
+SecurityDescriptor privateFileSecurity()
+{
+    const QString user = currentUserSid();
+    if (user.isEmpty())
+        return nullptr;
+    const QString access = QStringLiteral("D:P(A;;FA;;;%1)(A;;FA;;;SY)").arg(user);
+    void *descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            reinterpret_cast<const wchar_t *>(access.utf16()), SDDL_REVISION_1, &descriptor,
+            nullptr))
+        return nullptr;
+    return SecurityDescriptor(descriptor);
+}
+
+// Returns the system's reason when the line is not safely on disk. A list that is there keeps
+// its own access list: Windows applies the new one only to a file it creates.
 std::optional<QString> appendToFile(const QString &path, const QByteArray &line)
 {
     const ListTurn turn;
+    const SecurityDescriptor security = privateFileSecurity();
+    if (!security)
+        return systemReason(GetLastError());
+    SECURITY_ATTRIBUTES attributes{.nLength = sizeof(SECURITY_ATTRIBUTES),
+                                   .lpSecurityDescriptor = security.get(),
+                                   .bInheritHandle = FALSE};
     // FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end of the file.
     HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, &attributes, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return systemReason(GetLastError());

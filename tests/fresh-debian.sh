@@ -44,10 +44,8 @@ start_and_exit() {
 
 # check_open_root <system>: its / open as an installed Debian's is, so that a user other than
 # root can run a program in it (the Wayland check's user must).
-check_open_root() {
-    [ "$(stat -c '%a %u:%g' "$1")" = "755 0:0" ] && chroot --userspec=nobody:nogroup "$1" true ||
-        { echo "FAIL: the fresh system's / is $(stat -c '%a' "$1"), closed to other users"; return 1; }
-}
+check_open_root() { [ "$(stat -c '%a %u:%g' "$1")" = "755 0:0" ] && chroot --userspec=nobody:nogroup "$1" true ||
+    fail "the fresh system's / is $(stat -c '%a' "$1"), closed to other users"; }
 
 if [ -z "$only_package" ]; then
     keymint_new_system "$work/root" "$release" "$arch"

@@ -17,6 +17,9 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#else
+#include <aclapi.h>
+#include <sddl.h>
 #endif
 
 using namespace keymint;
@@ -35,6 +38,22 @@ QByteArray contents(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
 }
+
+#ifdef Q_OS_WIN
+// The file's owner and access list, as Windows' security descriptor strings write them.
+QString security(const QString &path)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    wchar_t *text = nullptr;
+    const auto parts = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    const bool read =
+        !GetNamedSecurityInfoW(reinterpret_cast<const wchar_t *>(path.utf16()), SE_FILE_OBJECT,
+                               parts, nullptr, nullptr, nullptr, nullptr, &descriptor) &&
+        ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, parts,
+                                                             &text, nullptr);
+    return read ? QString::fromWCharArray(text) : "<unreadable>"; // freed with the test
+}
+#endif
 
 } // namespace
 
@@ -76,6 +95,16 @@ private slots:
 #ifdef Q_OS_UNIX
         ::umask(oldMask);
         QCOMPARE(QFile::permissions(m_path) & 0x0fff, QFile::ReadUser | QFile::WriteUser);
+#else // open to its user (here its owner) and the system alone, as its second save must find
+      // it; protected where the system keeps that (Wine 8 keeps the access list as a Unix mode
+      // alone, and reads it back in its own order); one that was there, here open as its
+      // folder is, stays so
+        const QString access = security(m_path), old = m_dir.filePath("old.txt"),
+                      before = (QFile(old).open(QIODevice::WriteOnly), security(old));
+        QVERIFY(!PasswordListFile(old).appendLine("abcde") && security(old) == before);
+        const QRegularExpression userAndSystem(
+            R"(^O:(S-[-\d]+)D:P?(\(A;;FA;;;\1\)\(A;;FA;;;SY\)|\(A;;FA;;;SY\)\(A;;FA;;;\1\))$)");
+        QVERIFY2(userAndSystem.match(access).hasMatch(), qPrintable(access));
 #endif
         QFile list(m_path);
         QVERIFY(list.open(QIODevice::Append) && list.write("no line end") > 0);

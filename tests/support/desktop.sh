@@ -53,9 +53,10 @@ keymint_use_window() {
     echo "$window"
 }
 
-# keymint_check_list <file>: one password of five letters, in one line that ends in CR LF.
+# keymint_check_list <file>: one password of five letters, in one line that ends in CR LF, in a
+# list that other users cannot open (under Wine its mode follows its access list).
 keymint_check_list() {
-    keymint_wait_for 5 test -s "$1" && LC_ALL=C grep -qxE $'[a-z]{5}\r' "$1" &&
-        [ "$(stat -c %s "$1")" = 7 ] || { echo "not one line of five letters:"; od -c "$1"; return 1; }
+    keymint_wait_for 5 test -s "$1" && LC_ALL=C grep -qxE $'[a-z]{5}\r' "$1" && [ "$(stat -c %s "$1")" = 7 ] &&
+        [ $((0$(stat -c %a "$1") & 7)) = 0 ] || { echo "not one private line of five letters:"; ls -l "$1"; od -c "$1"; return 1; }
     echo "$1: $(tr -d '\r\n' <"$1"), one line"
 }

@@ -8,7 +8,8 @@
 # or a licence missing from the zip, or its files in another order than by name (a folder
 # listing's); a DLL that Keymint.exe needs and the zip lacks; a window that does not open, or
 # not at its size; the German user's "Password Added" box in English; a save that does not land
-# whole, as one line with CR LF, in password.txt in the folder Keymint was started in; a copy of
+# whole, as one line with CR LF, in password.txt in the folder Keymint was started in; a new list
+# open to other users; a copy of
 # the password without the four Windows formats that keep it out of the clipboard history, the
 # cloud clipboard and clipboard managers (Ditto's "Clipboard Viewer Ignore"), or with other
 # values. An installer that asks for an administrator, or installs elsewhere than the user's own
@@ -36,10 +37,8 @@ unzip -Z1 "$build"/Keymint-1.00-win64.zip | LC_ALL=C sort -c || fail "the zip's 
     fail "a download is 10 MiB or more"
 unzip -q "$build"/Keymint-1.00-win64.zip -d "$work"
 cd "$work"/Keymint-1.00-win64
-for file in Keymint.exe README.txt LICENSE.txt translations/qtbase_{de,ja,ar}.qm \
-            licences/Qt/{LGPL,GPL}-3.0-only.txt licences/MinGW/{gcc-mingw-w64-base,mingw-w64-common}.txt; do
-    [ -f "$file" ] || fail "the zip lacks $file"
-done
+ls Keymint.exe README.txt LICENSE.txt translations/qtbase_{de,ja,ar}.qm licences/Qt/{LGPL,GPL}-3.0-only.txt \
+    licences/MinGW/{gcc-mingw-w64-base,mingw-w64-common}.txt >/dev/null || fail "the zip lacks the file above"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 LANG=de_DE.UTF-8 wine Keymint.exe & # a German user's Windows
 window=$(keymint_use_window 2 de_DE)
