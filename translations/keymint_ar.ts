@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>This release 7/18/98.</source>
@@ -55,34 +55,34 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
 </context>
 <context>
     <name>frmHowto</name>
     <message>
         <source>How to...</source>
-        <translation>طريقة الاستخدام...</translation>
+        <translation>تعليمات...</translation>
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>-لتوليد كلمة مرور عشوائية تمامًا، ما عليك إلا النقر على زر «توليد» في النافذة الرئيسية. وستظهر كلمة مرور جديدة في مربع النص.</translation>
+        <translation>-&#xa0;لتوليد كلمة مرور عشوائية تمامًا، ما عليك إلا النقر على زر «توليد» في النافذة الرئيسية. وستظهر كلمة مرور جديدة في مربع النص.</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>-لحفظ كلمة المرور في قائمة كلمات المرور الحالية، انقر نقرًا مزدوجًا على مربع كلمة المرور. وستُضاف كلمة المرور إلى نهاية قائمة كلمات المرور في المجلد الذي ثُبّت فيه البرنامج.</translation>
+        <translation>-&#xa0;لحفظ كلمة المرور في قائمة كلمات المرور الحالية، انقر نقرًا مزدوجًا على مربع كلمة المرور. وستُضاف كلمة المرور إلى نهاية قائمة كلمات المرور في المجلد الذي ثُبّت فيه البرنامج.</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
-        <translation>-لكلمة مرور فيها أرقام، حدّد خانة «حروف وأرقام»، ولكلمة مرور بلا أرقام ألغِ تحديدها.</translation>
+        <translation>-&#xa0;لتوليد كلمة مرور فيها أرقام، حدّد خانة «حروف وأرقام». ولتوليدها بلا أرقام، ألغِ تحديدها.</translation>
     </message>
     <message>
         <source>-To change the amount of characters in a generated password, move the slider bar. The number of characters will appear to the right.</source>
-        <translation>-لتغيير عدد الأحرف في كلمة المرور المولَّدة، حرّك المنزلق. وسيظهر عدد الأحرف على يساره.</translation>
+        <translation>-&#xa0;لتغيير عدد الأحرف في كلمة المرور المولَّدة، حرّك المنزلق. وسيظهر العدد على يساره.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>لتوليد كلمة مرور عشوائية، انقر «توليد». ستظهر كلمة المرور في المربع أدناه لتنسخها وتلصقها في ملف نصي. راجع «طريقة الاستخدام» لمزيد من المعلومات.</translation>
+        <translation>لتوليد كلمة مرور عشوائية، انقر على زر «توليد». ستظهر كلمة المرور في المربع أدناه لتنسخها وتلصقها في ملف نصي. راجع «تعليمات» لمزيد من المعلومات.</translation>
     </message>
     <message>
         <source>Password</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>How To...</source>
-        <translation>طريقة الاستخدام...</translation>
+        <translation>تعليمات...</translation>
     </message>
     <message>
         <source>How it works...</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Click here for How To information</source>
-        <translation>انقر هنا لمعرفة طريقة الاستخدام</translation>
+        <translation>انقر هنا لعرض التعليمات</translation>
     </message>
     <message>
         <source>Click here to see how it&apos;s done</source>

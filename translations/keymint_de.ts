@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
-        <translation>Als Keymint von seinen Entwicklern mit Qt 6 neu umgesetzt.</translation>
+        <translation>Als Keymint von seinen Entwicklern mit Qt&#xa0;6 neu umgesetzt.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Click here to see how it&apos;s done</source>
-        <translation>Hier sehen Sie, wie es funktioniert</translation>
+        <translation>Hier klicken, um zu sehen, wie es funktioniert</translation>
     </message>
     <message>
         <source>Learn about the program</source>

@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
-        <translation>Tumblekey funciona generando números aleatorios, cada uno entre 1 y 36. Cada número corresponde a una letra del alfabeto o a una cifra del sistema numérico: 1=a, 2=b, 27=1 y así sucesivamente. Luego los junta todos para formar la contraseña. En pocas palabras, eso es todo. Es lo mismo que cerrar los ojos y presionar al azar cuantas teclas quieras en el teclado, solo que más fácil y sin causar daños físicos. :)</translation>
+        <translation>Tumblekey funciona generando números aleatorios, cada uno entre 1 y 36. Cada número corresponde a una letra del alfabeto o a una cifra del sistema numérico: 1=a, 2=b, 27=1 y así sucesivamente. Luego los junta todos para formar la contraseña. En pocas palabras, eso es todo. Es lo mismo que cerrar los ojos y presionar al azar cuantas teclas quieras en el teclado, solo que es más fácil y no rompes nada. :)</translation>
     </message>
     <message>
         <source>When you consider the fact that there are 36 possibilities for each digit in a 10 digit password, the probability of someone guessing your generated password is equal to 36 to the 10th power. Believe me, it&apos;s rare.</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>-Para generar una contraseña totalmente ALEATORIA, solo tienes que hacer clic en el botón «Generar» de la ventana principal. Aparecerá una nueva contraseña en el cuadro de texto.</translation>
+        <translation>-Para una contraseña totalmente ALEATORIA, haz clic en «Generar» en la ventana principal. La nueva contraseña aparecerá en el cuadro de texto.</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>

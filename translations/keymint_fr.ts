@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>-Pour générer un mot de passe totalement ALÉATOIRE, cliquez simplement sur le bouton «&#xa0;Générer&#xa0;» de la fenêtre principale. Un nouveau mot de passe apparaît alors dans la zone de texte.</translation>
+        <translation>-Pour un mot de passe totalement ALÉATOIRE, cliquez sur «&#xa0;Générer&#xa0;» dans la fenêtre principale. Le nouveau mot de passe apparaît dans la zone de texte.</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>-Pour enregistrer votre mot de passe dans votre liste de mots de passe actuelle, double-cliquez sur la zone du mot de passe. Le mot de passe sera ajouté à la fin de la liste de mots de passe, dans le dossier où le programme est installé.</translation>
+        <translation>-Pour enregistrer votre mot de passe dans votre liste de mots de passe actuelle, double-cliquez sur la zone du mot de passe. Il sera ajouté à la fin de la liste, dans le dossier où le programme est installé.</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Copy new password from here</source>
-        <translation>Copiez le nouveau mot de passe à partir d&apos;ici</translation>
+        <translation>Copiez ici le nouveau mot de passe</translation>
     </message>
     <message>
         <source>Select the number of characters to generate</source>

@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>-Per generare una password completamente CASUALE, fai semplicemente clic sul pulsante «Genera» nella finestra principale. Nella casella di testo comparirà una nuova password.</translation>
+        <translation>-Per una password completamente CASUALE, fai clic su «Genera» nella finestra principale. La nuova password comparirà nella casella di testo.</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>-Per salvare la password nel tuo elenco delle password attuale, fai doppio clic sulla casella della password. La password verrà aggiunta in fondo all&apos;elenco delle password, nella cartella in cui è installato il programma.</translation>
+        <translation>-Per salvare la password nel tuo attuale elenco delle password, fai doppio clic sulla casella della password. La password verrà aggiunta in fondo all&apos;elenco delle password, nella cartella in cui è installato il programma.</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>Per generare una password casuale, fai semplicemente clic sul pulsante Genera. La password comparirà nella casella di testo qui sotto. Potrai poi copiarla e incollarla in un file di testo per usarla. Per saperne di più, consulta «Come fare».</translation>
+        <translation>Per generare una password casuale, fai semplicemente clic su «Genera». La password comparirà nella casella di testo qui sotto. Potrai poi copiarla e incollarla in un file di testo per usarla. Per saperne di più, consulta «Come fare».</translation>
     </message>
     <message>
         <source>Password</source>

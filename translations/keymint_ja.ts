@@ -43,7 +43,7 @@
     <name>frmHowit</name>
     <message>
         <source>How it works...</source>
-        <translation>しくみ...</translation>
+        <translation>仕組み...</translation>
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
@@ -66,15 +66,15 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>・完全にランダムなパスワードを生成するには、メインウィンドウの「生成」ボタンをクリックするだけです。新しいパスワードがテキストボックスに表示されます。</translation>
+        <translation>・メインウィンドウの「生成」ボタンを押すだけで、完全にランダムなパスワードがテキストボックスに表示されます。</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>・パスワードを現在のパスワードリストに保存するには、パスワード欄をダブルクリックします。パスワードは、プログラムのインストール先フォルダーにあるパスワードリストの末尾に追加されます。</translation>
+        <translation>・パスワード欄をダブルクリックすると、プログラムのインストール先フォルダーにあるパスワードリストの末尾に追加されます。</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
-        <translation>・数字を含むパスワードを作成するには、「英数字」チェックボックスをオンにします。数字を含まないパスワードを作成するには、オフに戻します。</translation>
+        <translation>・パスワードに数字を含めるには、「英数字」チェックボックスをオンにします。含めない場合はオフに戻します。</translation>
     </message>
     <message>
         <source>-To change the amount of characters in a generated password, move the slider bar. The number of characters will appear to the right.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>「生成」ボタンを押すだけで、ランダムなパスワードが下の欄に表示されます。テキストファイルにコピー＆ペーストして使えます。詳しくは「使い方」へ。</translation>
+        <translation>「生成」ボタンを押すだけで、ランダムなパスワードが下の欄に表示されます。コピーしてテキストファイルに貼り付けて使えます。詳しくは「使い方」へ。</translation>
     </message>
     <message>
         <source>Password</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>How it works...</source>
-        <translation>しくみ...</translation>
+        <translation>仕組み...</translation>
     </message>
     <message>
         <source>About</source>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>Select the number of characters to generate</source>
-        <translation>生成する文字数を選びます</translation>
+        <translation>生成する文字数を選択</translation>
     </message>
     <message>
         <source>Determines whether numbers are used as well</source>
-        <translation>数字も使うかどうかを決めます</translation>
+        <translation>数字も使うかどうかを指定</translation>
     </message>
     <message>
         <source>Click here for How To information</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Click here to see how it&apos;s done</source>
-        <translation>しくみの説明はこちら</translation>
+        <translation>仕組みの説明はこちら</translation>
     </message>
     <message>
         <source>Learn about the program</source>

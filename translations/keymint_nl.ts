@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
-        <translation>Als Keymint opnieuw gemaakt door zijn ontwikkelaars, met Qt 6.</translation>
+        <translation>Opnieuw gemaakt als Keymint door zijn ontwikkelaars, met Qt 6.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Copy new password from here</source>
-        <translation>Kopieer hier het nieuwe wachtwoord</translation>
+        <translation>Kopieer het nieuwe wachtwoord uit dit vak</translation>
     </message>
     <message>
         <source>Select the number of characters to generate</source>

@@ -5,7 +5,7 @@
     <name>PasswordListFile</name>
     <message>
         <source>The text holds characters that the password list&apos;s encoding cannot store.</source>
-        <translation>Tekst zawiera znaki, których nie można zapisać w kodowaniu listy haseł.</translation>
+        <translation>Tekst zawiera znaki, których nie można zapisać w&#xa0;kodowaniu listy haseł.</translation>
     </message>
 </context>
 <context>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
-        <translation>Napisany od nowa jako Keymint przez jego twórców, z użyciem Qt 6.</translation>
+        <translation>Napisany od nowa jako Keymint przez jego twórców, z&#xa0;użyciem Qt&#xa0;6.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -47,11 +47,11 @@
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
-        <translation>Tumblekey działa, generując losowe liczby, z których każda mieści się w zakresie od 1 do 36. Każdej z tych liczb odpowiada litera alfabetu albo cyfra: 1=a, 2=b, 27=1 i tak dalej. Następnie program wrzuca je wszystkie do jednego worka i tak powstaje hasło. Oto cała tajemnica w pigułce. To tak, jakby zamknąć oczy i wciskać na chybił trafił dowolną liczbę klawiszy, tyle że łatwiej i bez szkody dla klawiatury. :)</translation>
+        <translation>Tumblekey działa, generując losowe liczby, z&#xa0;których każda mieści się w&#xa0;zakresie od 1 do 36. Każdej z&#xa0;tych liczb odpowiada litera alfabetu albo cyfra: 1=a, 2=b, 27=1 i&#xa0;tak dalej. Następnie program wrzuca je wszystkie do jednego worka i&#xa0;tak powstaje hasło. Oto cała tajemnica. To tak, jakby zamknąć oczy i&#xa0;wciskać na chybił trafił dowolną liczbę klawiszy, tyle że łatwiej i&#xa0;bez szkody dla klawiatury. :)</translation>
     </message>
     <message>
         <source>When you consider the fact that there are 36 possibilities for each digit in a 10 digit password, the probability of someone guessing your generated password is equal to 36 to the 10th power. Believe me, it&apos;s rare.</source>
-        <translation>Jeśli weźmiesz pod uwagę, że w 10-znakowym haśle każdy znak może przyjąć 36 wartości, szansa, że ktoś odgadnie wygenerowane hasło, wynosi jeden na 36 do potęgi dziesiątej. Wierz mi, to się rzadko zdarza.</translation>
+        <translation>Jeśli weźmiesz pod uwagę, że w&#xa0;10-znakowym haśle każdy znak może przyjąć 36 wartości, szansa, że ktoś odgadnie wygenerowane hasło, wynosi jeden na 36 do potęgi dziesiątej. Wierz mi, to się rzadko zdarza.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -66,19 +66,19 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>-Aby wygenerować całkowicie LOSOWE hasło, po prostu kliknij przycisk „Generuj” w oknie głównym. Nowe hasło pojawi się w polu tekstowym.</translation>
+        <translation>-Aby wygenerować całkowicie LOSOWE hasło, po prostu kliknij przycisk „Generuj” w&#xa0;oknie głównym. Nowe hasło pojawi się w&#xa0;polu tekstowym.</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>-Aby zapisać hasło na bieżącej liście haseł, kliknij dwukrotnie pole z hasłem. Hasło zostanie dopisane na końcu listy haseł w katalogu, w którym zainstalowano program.</translation>
+        <translation>-Aby zapisać hasło na bieżącej liście haseł, kliknij dwukrotnie pole z&#xa0;hasłem. Hasło zostanie dopisane na końcu listy haseł w&#xa0;katalogu, w&#xa0;którym zainstalowano program.</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
-        <translation>-Aby utworzyć hasło zawierające cyfry, zaznacz pole wyboru „Alfanumeryczne”. Aby utworzyć hasło bez cyfr, z powrotem usuń zaznaczenie.</translation>
+        <translation>-Aby utworzyć hasło zawierające cyfry, zaznacz pole wyboru „Alfanumeryczne”. Aby utworzyć hasło bez cyfr, usuń to zaznaczenie.</translation>
     </message>
     <message>
         <source>-To change the amount of characters in a generated password, move the slider bar. The number of characters will appear to the right.</source>
-        <translation>-Aby zmienić liczbę znaków w generowanym haśle, przesuń suwak. Liczba znaków pojawi się po jego prawej stronie.</translation>
+        <translation>-Aby zmienić liczbę znaków w&#xa0;generowanym haśle, przesuń suwak. Liczba znaków pojawi się po jego prawej stronie.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>Aby wygenerować losowe hasło, po prostu kliknij przycisk „Generuj”. Hasło pojawi się w polu tekstowym poniżej. Możesz je potem skopiować i wkleić do pliku tekstowego. Więcej informacji znajdziesz w oknie „Jak używać”.</translation>
+        <translation>Aby wygenerować losowe hasło, po prostu kliknij przycisk „Generuj”. Hasło pojawi się w&#xa0;polu tekstowym poniżej. Możesz je potem skopiować i&#xa0;wkleić do pliku tekstowego. Więcej informacji znajdziesz w&#xa0;oknie „Jak&#xa0;używać”.</translation>
     </message>
     <message>
         <source>Password</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Click here for How To information</source>
-        <translation>Kliknij, aby zobaczyć instrukcję</translation>
+        <translation>Kliknij, aby otworzyć okno „Jak używać”</translation>
     </message>
     <message>
         <source>Click here to see how it&apos;s done</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Learn about the program</source>
-        <translation>Informacje o programie</translation>
+        <translation>Informacje o&#xa0;programie</translation>
     </message>
     <message>
         <source>Exit Tumblekey</source>

@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
-        <translation>O Tumblekey funciona gerando números aleatórios, cada um entre 1 e 36. Cada número corresponde a uma letra do alfabeto ou a um algarismo do sistema numérico: 1=a, 2=b, 27=1 e assim por diante. Em seguida, junta todos eles para formar a senha. Resumindo, é isso. É o mesmo que fechar os olhos e apertar ao acaso quantas teclas quiser no teclado, só que é mais fácil e não causa nenhum dano físico. :)</translation>
+        <translation>O Tumblekey funciona gerando números aleatórios, cada um entre 1 e 36. Cada número corresponde a uma letra do alfabeto ou a um algarismo do sistema numérico: 1=a, 2=b, 27=1 e assim por diante. Em seguida, junta todos eles para formar a senha. Resumindo, é isso. É o mesmo que fechar os olhos e apertar ao acaso quantas teclas quiser no teclado, só que é mais fácil e não quebra nada. :)</translation>
     </message>
     <message>
         <source>When you consider the fact that there are 36 possibilities for each digit in a 10 digit password, the probability of someone guessing your generated password is equal to 36 to the 10th power. Believe me, it&apos;s rare.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>To generate a random password, simply click the Generate button. Your password will appear in the text box below. You can then copy and paste it into a textfile for use. View the &quot;How to&quot; for more information.</source>
-        <translation>Para gerar uma senha aleatória, basta clicar no botão “Gerar”. Sua senha aparecerá na caixa de texto abaixo. Depois, você pode copiá-la e colá-la em um arquivo de texto para uso. Consulte “Como usar” para mais informações.</translation>
+        <translation>Para gerar uma senha aleatória, basta clicar no botão “Gerar”. Sua senha aparecerá na caixa de texto abaixo. Depois, você pode copiá-la e colá-la em um arquivo de texto para usá-la. Consulte “Como usar” para mais informações.</translation>
     </message>
     <message>
         <source>Password</source>

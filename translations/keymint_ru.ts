@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>This release 7/18/98.</source>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
-        <translation>Tumblekey работает так: он генерирует случайные числа, каждое от 1 до 36. Каждому числу соответствует буква алфавита или цифра: 1=a, 2=b, 27=1 и так далее. Затем программа сваливает их все в одну кучу, и получается пароль. Вот и всё, если в двух словах. Это всё равно что закрыть глаза и наугад колотить по клавишам сколько душе угодно, только проще и без ущерба для клавиатуры. :)</translation>
+        <translation>Tumblekey генерирует случайные числа, каждое от 1 до 36. Каждому числу соответствует буква алфавита или цифра: 1=a, 2=b, 27=1 и так далее. Затем программа сваливает их все в одну кучу, и получается пароль. Вот и всё, если в двух словах. Это всё равно что закрыть глаза и наугад колотить по клавишам сколько душе угодно, только проще и без ущерба для клавиатуры. :)</translation>
     </message>
     <message>
         <source>When you consider the fact that there are 36 possibilities for each digit in a 10 digit password, the probability of someone guessing your generated password is equal to 36 to the 10th power. Believe me, it&apos;s rare.</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

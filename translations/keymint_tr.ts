@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
-        <translation>Geliştiricileri tarafından Qt 6 ile Keymint olarak yeniden yapıldı.</translation>
+        <translation>Geliştiricileri tarafından Qt 6 ile Keymint olarak yeniden yazıldı.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Determines whether numbers are used as well</source>
-        <translation>Rakamların da kullanımını belirler</translation>
+        <translation>Rakamların da kullanılmasını sağlar</translation>
     </message>
     <message>
         <source>Click here for How To information</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Click here to see how it&apos;s done</source>
-        <translation>Nasıl yapıldığını görmek için buraya tıklayın</translation>
+        <translation>Nasıl çalıştığını görmek için buraya tıklayın</translation>
     </message>
     <message>
         <source>Learn about the program</source>

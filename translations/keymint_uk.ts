@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Copyright (C) 1998 the Tumblekey authors. This program is freeware.</source>
-        <translation>Авторські права (C) 1998 належать авторам Tumblekey. Ця програма безплатна.</translation>
+        <translation>Copyright (C) 1998 автори Tumblekey. Ця програма безплатна.</translation>
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>This release 7/18/98.</source>
-        <translation>Цей випуск від 18.07.1998.</translation>
+        <translation>Випуск від 18.07.1998.</translation>
     </message>
     <message>
         <source>Keymint logo</source>

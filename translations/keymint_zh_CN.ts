@@ -20,11 +20,11 @@
     </message>
     <message>
         <source>Copyright (C) 1998 the Tumblekey authors. This program is freeware.</source>
-        <translation>版权所有 (C) 1998 Tumblekey 作者。本程序为免费软件。</translation>
+        <translation>版权所有 © 1998 Tumblekey 作者。本程序为免费软件。</translation>
     </message>
     <message>
         <source>Made anew as Keymint by its developers, with Qt 6.</source>
-        <translation>由其开发者使用 Qt 6 重新打造为 Keymint。</translation>
+        <translation>Keymint 由其开发者使用 Qt 6 重新打造而成。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -66,19 +66,19 @@
     </message>
     <message>
         <source>-To generate a completely RANDOM password, just click the &quot;Generate&quot; button in the main window. A new password will pop up in the text box.</source>
-        <translation>- 要生成完全随机的密码，只需单击主窗口中的“生成”按钮。新密码会出现在文本框中。</translation>
+        <translation>• 要生成完全随机的密码，只需单击主窗口中的“生成”按钮。新密码会出现在文本框中。</translation>
     </message>
     <message>
         <source>-To save your password to your current password list, double-click the password box. The password will be added to the end of the password list in the directory the program is installed in.</source>
-        <translation>- 要将密码保存到当前的密码列表，请双击密码框。密码将被添加到程序安装目录下的密码列表末尾。</translation>
+        <translation>• 要将密码保存到当前的密码列表，请双击密码框。密码将被添加到程序安装目录下的密码列表末尾。</translation>
     </message>
     <message>
         <source>-To create a password with numbers in it, check the &quot;Alphanumeric&quot; checkbox. To create a password without numbers, uncheck it again.</source>
-        <translation>- 要生成包含数字的密码，请勾选“字母数字”复选框。要生成不含数字的密码，再取消勾选即可。</translation>
+        <translation>• 要生成包含数字的密码，请勾选“字母和数字”复选框。要生成不含数字的密码，再取消勾选即可。</translation>
     </message>
     <message>
         <source>-To change the amount of characters in a generated password, move the slider bar. The number of characters will appear to the right.</source>
-        <translation>- 要更改所生成密码的字符数，请拖动滑块。字符数会显示在右侧。</translation>
+        <translation>• 要更改所生成密码的字符数，请拖动滑块。字符数会显示在右侧。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Alphanumeric</source>
-        <translation>字母数字</translation>
+        <translation>字母和数字</translation>
     </message>
     <message>
         <source>Password Not Added</source>
