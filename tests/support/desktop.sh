@@ -9,7 +9,7 @@ keymint_need_display() {
         xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" "$0" "${@:2}"
 }
 
-KEYMINT_SUPPORT=$(dirname "${BASH_SOURCE[0]}")
+KEYMINT_SUPPORT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 fail() { echo "FAIL: $*"; exit 1; }
 
 # keymint_wait_for <seconds> <command...>: until the command succeeds, polling.
@@ -35,18 +35,15 @@ keymint_added_title() {
         sed -n 's|.*ion>\(.*\)</.*|\1|p' || echo "Password Added"
 }
 
-# keymint_check_size <window> <scale>: the main window's client area, 308 by 251 at scale 1.
-keymint_check_size() {
-    local size=$(xdotool getwindowgeometry "$1" | awk '/Geometry:/ {print $2}')
-    [ "$size" = "$((308 * $2))x$((251 * $2))" ] || { echo "Tumblekey is $size, not 308x251 x $2"; return 1; }
-}
-
-# keymint_use_window <scale> [language]: the main window, shown at its size; "Generate" clicked,
-# the password box double-clicked, and the "Password Added" box answered. Prints the window's id.
+# keymint_use_window <scale> [language]: the main window, shown at its size (its client area 308
+# by 251 at scale 1); "Generate" clicked, the password box double-clicked, and the "Password
+# Added" box answered. Prints the window's id.
 # (The hints under the pointer are tst_frmmain's to check, which runs under Wine too.)
 keymint_use_window() {
-    local s=$1 window
-    window=$(keymint_window Tumblekey 60) && keymint_check_size "$window" "$s" >&2 || return 1
+    local s=$1 window size
+    window=$(keymint_window Tumblekey 60) || return 1
+    size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ {print $2}')
+    [ "$size" = "$((308 * s))x$((251 * s))" ] || { echo "Tumblekey is $size, not 308x251 x $s" >&2; return 1; }
     xdotool sleep 0.5 mousemove --window "$window" $((244 * s)) $((120 * s)) click 1 sleep 0.3 \
         mousemove --window "$window" $((92 * s)) $((120 * s)) click --repeat 2 --delay 100 1
     xdotool windowfocus --sync "$(keymint_window "$(keymint_added_title "${2:-en}")" 20)" key Return
