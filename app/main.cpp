@@ -1,3 +1,4 @@
+#include "designfont.h"
 #include "frmMain.h"
 #include "passwordlistfile.h"
 #include "qtmessageboxes.h"
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Keymint"));
     QApplication::setApplicationVersion(QStringLiteral(KEYMINT_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYMINT_APP_ID));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    keymint::substituteDesignFont();
     // In the session's language where Keymint has a translation, else in English.
     const keymint::Translations translations(keymint::translationFor(keymint::sessionLanguages()),
                                              keymint::qtTranslationsFolder());

@@ -43,7 +43,7 @@
     <name>frmHowit</name>
     <message>
         <source>How it works...</source>
-        <translation>Принцип работы...</translation>
+        <translation>Как работает...</translation>
     </message>
     <message>
         <source>Tumblekey works by generating random numbers, each lying between 1 and 36. Each of the numbers maps to a corresponding letter of the alphabet and the numerics system. 1=a, 2=b, 27=1, and so on. It then throws them all together to form the password. That&apos;s it in a nutshell. It is the equivalent of closing your eyes and hitting however many random keys on your keyboard, except it&apos;s easier and does no physical damage. :)</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>How it works...</source>
-        <translation>Принцип работы...</translation>
+        <translation>Как работает...</translation>
     </message>
     <message>
         <source>About</source>

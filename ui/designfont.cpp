@@ -1,5 +1,6 @@
 #include "designfont.h"
 
+#include <QFont>
 #include <QWidget>
 
 namespace keymint
@@ -10,6 +11,11 @@ void applyDesignFontSize(QWidget *form)
     QFont font = form->font();
     font.setPointSizeF(8.25);
     form->setFont(font);
+}
+
+void substituteDesignFont()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
 void mirrorForRightToLeft(QWidget *form)
