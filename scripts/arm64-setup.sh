@@ -11,7 +11,7 @@ KEYMINT_ARM64_BUILD_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools     # the build machine's Qt, whose moc and uic run
     qt6-base-dev:arm64 libgl-dev:arm64  # and the arm64 Qt that Keymint is built against
     qt6-l10n-tools qt6-translations-l10n  # lrelease, and Qt's own texts for the tests
-    fonts-liberation2 fonts-noto-core fonts-noto-cjk  # the fonts the tests measure texts in
+    fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk  # the fonts the tests measure texts in
 )
 
 # keymint_arm64_build_system <folder>: the build system there, from the cache once it is made.

@@ -12,7 +12,7 @@ KEYMINT_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, Qt Test, moc and uic
     qt6-l10n-tools qt6-translations-l10n  # lupdate and lrelease; Qt's own texts translated
     libgl-dev                           # Qt's CMake package looks for OpenGL
-    fonts-liberation2                   # Liberation Sans stands in for Arial
+    fonts-liberation2 fonts-dejavu-core # Liberation Sans stands in for Arial, DejaVu for its Arabic
     fonts-noto-core fonts-noto-cjk      # and these draw Arabic, Japanese and Chinese
     xvfb xauth xdotool xclip x11-xserver-utils imagemagick  # the smoke test on a real X server
     qt6-wayland sway wtype grim wl-clipboard jq   # and on a real Wayland compositor
