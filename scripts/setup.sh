@@ -6,16 +6,20 @@ KEYMINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KEYMINT_BUILD="$KEYMINT_ROOT/build"
 KEYMINT_SANITIZE_BUILD="$KEYMINT_ROOT/build-sanitize"
 
-# Everything Keymint needs to build, test and benchmark on a bare Debian 12.
-KEYMINT_PACKAGES=(
+# What building and running Keymint needs on a bare Debian 12 or 13 (scripts/run.sh).
+KEYMINT_RUN_PACKAGES=(
     g++ make cmake                      # compiler and build
-    qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, Qt Test, moc and uic
-    qt6-l10n-tools qt6-translations-l10n  # lupdate and lrelease; Qt's own texts translated
+    qt6-base-dev qt6-base-dev-tools     # Qt 6 Widgets, moc and uic
+    qt6-l10n-tools                      # lrelease, for the translations built into the program
     libgl-dev                           # Qt's CMake package looks for OpenGL
     fonts-liberation2 fonts-dejavu-core # Liberation Sans stands in for Arial, DejaVu for its Arabic
-    fonts-noto-core fonts-noto-cjk      # and these draw Arabic, Japanese and Chinese
+    qt6-wayland qt6-translations-l10n   # as the package recommends: native on Wayland; Qt's texts
+)
+# What testing and benchmarking add (scripts/test.sh).
+KEYMINT_TEST_PACKAGES=(
+    fonts-noto-core fonts-noto-cjk      # every language's texts measured in the fonts that draw them
     xvfb xauth xdotool xclip x11-xserver-utils imagemagick  # the smoke test on a real X server
-    qt6-wayland sway wtype grim wl-clipboard jq   # and on a real Wayland compositor
+    sway wtype grim wl-clipboard jq     # and on a real Wayland compositor
     libbenchmark-dev pwgen              # the benchmarks and their baseline
     clang-format clang-tidy             # formatting and static analysis
     desktop-file-utils appstream        # desktop entry and metainfo checks
@@ -23,7 +27,8 @@ KEYMINT_PACKAGES=(
 )
 # A clipboard manager that honours the mark, for the check that it keeps no password: CopyQ
 # does since 7.1, which Debian 13 has (Debian 12's is older).
-[ "$(. /etc/os-release && echo "${VERSION_ID:-99}" | cut -d. -f1)" -lt 13 ] || KEYMINT_PACKAGES+=(copyq)
+[ "$(. /etc/os-release && echo "${VERSION_ID:-99}" | cut -d. -f1)" -lt 13 ] || KEYMINT_TEST_PACKAGES+=(copyq)
+KEYMINT_PACKAGES=("${KEYMINT_RUN_PACKAGES[@]}" "${KEYMINT_TEST_PACKAGES[@]}")
 
 keymint_as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -58,11 +63,12 @@ keymint_emulated() {
     [ "$(uname -m)" = aarch64 ] && ! grep -q "CPU implementer" /proc/cpuinfo
 }
 
+# keymint_build [cmake option...]: the release build in ./build.
 keymint_build() {
     local scale=1
     ! keymint_emulated || scale=10 # under qemu everything takes many times longer
     cmake -S "$KEYMINT_ROOT" -B "$KEYMINT_BUILD" -DCMAKE_BUILD_TYPE=Release \
-        -DKEYMINT_TIME_SCALE=$scale
+        -DKEYMINT_TIME_SCALE=$scale "$@"
     cmake --build "$KEYMINT_BUILD" --parallel "$(nproc)"
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 keymint_install_missing
-keymint_build
+keymint_build -DKEYMINT_BUILD_TESTS=ON -DKEYMINT_BUILD_BENCHMARKS=ON
 ctest --test-dir "$KEYMINT_BUILD" --output-on-failure --timeout 600
 if keymint_emulated; then
     echo "SKIPPED the sanitizer round: under qemu every memory access that AddressSanitizer"
