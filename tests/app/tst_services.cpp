@@ -6,6 +6,7 @@
 #include "generation.h"
 #include "passwordlistfile.h"
 #include "systemrandomsource.h"
+#include "translations.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -82,6 +83,31 @@ private slots:
         for (int draw = 0; draw < 2000; ++draw)
             random.reseed(), values.insert(drawnValue(random.next(), AlphanumericRange));
         QVERIFY(values.size() == 36 && *values.begin() == 1 && *values.rbegin() == 36);
+    }
+
+    // Which of Keymint's translations a session's settings choose ("" English). Each row a
+    // fault: LANGUAGE heeded under C, POSIX or C.UTF-8; the variables read in another order;
+    // LANGUAGE's list not in its order, or stopped at a name Qt does not know; a regional
+    // variant not taking its language's translation, or another script's; English asked first
+    // passed over.
+    void sessionSettingsPickTheLanguage()
+    {
+        const std::pair<const char *, const char *> sessions[] = {
+            {"LANG=C LANGUAGE=de", ""},
+            {"LC_ALL=POSIX LANGUAGE=de", ""},
+            {"LANG=de_DE.UTF-8 LC_MESSAGES=C.UTF-8 LANGUAGE=de", ""},
+            {"LC_ALL=fr_FR LC_MESSAGES=de_DE LANG=it_IT", "fr"},
+            {"LANG=de_DE.UTF-8 LANGUAGE=sv:xx_YY:nl:fr", "nl"},
+            {"LANG=pt_PT.UTF-8", "pt_BR"},
+            {"LANG=zh_SG.UTF-8", "zh_CN"},
+            {"LANG=zh_TW.UTF-8", ""},
+            {"LANG=de_DE.UTF-8 LANGUAGE=en_GB:de", ""}};
+        for (const auto &[session, translation] : sessions) {
+            QProcessEnvironment environment;
+            for (const QString &setting : QString(session).split(' '))
+                environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+            QVERIFY2(translationFor(languagesFromEnvironment(environment)) == translation, session);
+        }
     }
 
     // A new list is its owner's alone; a line is the text as it stands and CR LF, right after
