@@ -105,13 +105,14 @@ if [ "$platform" = x11 ]; then
 fi
 press ctrl+a Menu && menu Down Down Return # the box's context menu: Cut, then Copy
 press Menu && menu Down Return ctrl+z Home ctrl+k ctrl+z ctrl+u # Cut; undone; X11's two cuts
-# Six copies, each one offer and marked; no more selection offers that yield the password than
-# marked ones (on Debian 13 a marked one may come back empty), and some. Once right, still right
-# a second later: no offer that came late.
+# Six copies, each one offer; on the clipboard and the primary selection, no more offers that
+# yield the password than marked ones (an offer replaced before its read, on a loaded machine or
+# by design on the primary selection, yields nothing; on Debian 13 a marked one may come back
+# empty), and some. Once right, still right a second later: no offer that came late.
 offers_right() {
     awk -v pw="$password" '$2 == "mark" { marks[$1]++ } $3 == pw { yields[$1]++ } $1 $2 == "clipboardtext" &&
-        $3 != "other" { copies++ } END { exit !(copies == 6 && marks["clipboard"] == 6 &&
-        yields["primary"] <= marks["primary"] && marks["primary"] >= 4) }' offers
+        $3 != "other" { copies++ } END { for (s in yields) wrong += yields[s] > marks[s]
+        exit !(copies == 6 && !wrong && marks["clipboard"] >= 4 && marks["primary"] >= 4) }' offers
 }
 [ -z "$watcher" ] || { keymint_wait_for 5 offers_right && sleep 1 && offers_right; } ||
     fail "offers seen, in order: $(tr '\n' ';' <offers)"
