@@ -88,7 +88,7 @@ shot shot.png && { [ -z "$picture" ] || cp shot.png "$picture"; }
 [[ $(file -b shot.png) == "PNG image data, $((308 * scale)) x $((251 * scale)),"* ]] ||
     fail "the window is not 308x251 drawn at $scale times: $(file -b shot.png)"
 [ -z "$watcher" ] || { watch_offers && sleep 1 && : >offers; } # past what is offered at start
-press Return ctrl+s && answer_added
+press Return ctrl+s && answer_added || fail "Enter and Ctrl+S brought no \"$added\" box"
 keymint_check_list password.txt && password=$(tr -d '\r\n' <password.txt)
 # Ctrl+C and Ctrl+Insert; a selection made from the keyboard
 press ctrl+a ctrl+c ctrl+Insert End shift+Home
