@@ -41,8 +41,9 @@ echo "$(basename "$deb"): its files and dependencies, and lintian finds no error
 # Fortify, since Keymint's only copies come from the C++ library and Qt, sized at run time, so
 # no call has a checked variant to become. On amd64: Branch Protection (Debian 13's check),
 # arm64's kind of control-flow protection; and control flow itself, since the C library's start
-# files carry no CET mark on Debian 12 and 13, so the linker leaves every program unmarked. On arm64: x86's control flow, and Debian 12's check knows no branch protection; its
-# stack clash line reads x86 instructions, so it can only say "unknown" there. For those: every
+# files carry no CET mark on Debian 12 and 13, so the linker leaves every program unmarked. On
+# arm64: x86's control flow, and Debian 12's check knows no branch protection; its stack clash
+# line reads x86 instructions, so it can only say "unknown" there. For those: every
 # source was compiled with the flag, and main begins with a landing pad (endbr64; paciasp,
 # which is arm64's pointer signing and a BTI landing pad in one).
 # (Counts rather than grep -q: under pipefail, a writer cut off by grep -q's early exit would
